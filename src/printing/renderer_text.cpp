@@ -9,8 +9,8 @@
 
 // Text items. The cell of a text is its advance width by ascent + descent; alignment places the unrotated
 // cell inside PrintRect, then quarter and half turns move the rotation origin so that the turned page keeps
-// the text in place: 900 starts at the rectangle's bottom and runs upward, 1800 mirrors the cell in both
-// axes and runs leftward, 2700 mirrors it horizontally and runs downward.
+// the text in place: 900 starts at the rectangle's bottom and runs upward, 2700 is its half turn (mirrored
+// horizontally, starting at the top and running downward), 1800 mirrors the cell in both axes.
 namespace op {
 
 namespace {
@@ -73,7 +73,7 @@ TextPlacement PlaceText(const PrintItem &item, const QFontMetrics &metrics, int 
       place.origin = QPoint(x + r.Left + r.Right - h, y + r.Top + r.Bottom - v);
       break;
     case 3:
-      place.origin = QPoint(x + r.Left + r.Right - h, y + v);
+      place.origin = QPoint(x + r.Left + r.Right - h, y + r.Top);
       break;
     default:
       place.origin = QPoint(x + h, y + v);
