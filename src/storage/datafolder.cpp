@@ -60,10 +60,9 @@ QStringList DataFolder::seed(const QString &defaults, const QString &target) {
   return copied;
 }
 
-DataFolder DataFolder::prepare(const QString &explicitDir) {
+DataFolder DataFolder::prepare(const QString &explicitDir, const QString &defaults) {
   const QString root = resolve(explicitDir);
   if (!QDir().mkpath(root)) throw std::runtime_error(("无法创建数据目录: " + root).toStdString());
-  const QString defaults = defaultsFolder();
   if (QDir::cleanPath(defaults) != QDir::cleanPath(root)) seed(defaults, root);
   return DataFolder(root);
 }

@@ -18,9 +18,9 @@ class DataFolder {
   // executable's folder when it is writable, else the per-user application data folder.
   static QString resolve(const QString &explicitDir = {});
 
-  // Resolves the folder, creates it and copies every file of "<executable folder>/default/" that it lacks.
-  // Throws std::runtime_error when the folder cannot be created.
-  static DataFolder prepare(const QString &explicitDir = {});
+  // Resolves the folder, creates it and copies every file of `defaults` (normally "<executable
+  // folder>/default/") that it lacks. Throws std::runtime_error when the folder cannot be made or filled.
+  static DataFolder prepare(const QString &explicitDir = {}, const QString &defaults = defaultsFolder());
 
   // Copies every file under `defaults` (recursively) that `target` lacks; an existing file is never
   // overwritten. Returns the relative paths copied. Throws std::runtime_error when a copy fails.

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "core/base64.h"
+#include "core/ids.h"
 #include "storage/database.h"
 #include "testdatabase.h"
 
@@ -70,11 +71,23 @@ class TestDatabase_ : public QObject {
     QCOMPARE(op::fromStorageText(q.text("customdata")), bytes);
   }
 
-  void documentWithChineseRoundTrips() {
-    const QString document = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<ROOT 标题=\"发货单/出库\"/>";
-    auto q = db().NewStatement();
-    db().ExecWithText(*q, "update PP_List set Title = Title where ID = :n", op::documentToStorageText(document), false,
-                      ":unused", {{"n", 1}});
+  void templateDocumentRoundTrips() {
+    const QString document = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<ROOT Title=\"发货单/出库 ~?>>\"/>";
+    const QString stored = op::documentToStorageText(document);
+    const QString md5 = op::md5Hex(stored.toLatin1());
+    db().ExecWithText(db().shared(1),
+                      "insert into PP_Items(Id, InnerID, ParaID, PYM, Title, Md5, ModiftyDate, RPData, ItemType, APPID) "
+                      "values (GEN_ID(GEN_PP_ITEMS_ID, 1), :id, :para, 'FHD', :title, :md5, CURRENT_TIMESTAMP, :RPData, "
+                      "1, 22)",
+                      stored, true, ":RPData", {{"id", "C3"}, {"para", "RPNULL"}, {"title", "发货单"}, {"md5", md5}});
+    auto q = db().NewStatement("select * from PP_Items where InnerID = :id");
+    q->bind("id", "C3");
+    q->open();
+    QVERIFY(q->next());
+    QCOMPARE(q->text("Md5"), md5);
+    QCOMPARE(op::md5Hex(q->bytes("RPDATA")), md5);
+    QCOMPARE(op::documentFromStorageText(q->text("RPData")), document);
+    QVERIFY(q->toDateTime("ModiftyDate").isValid());
   }
 
   void hasField() {
@@ -255,6 +268,59 @@ class TestDatabase_ : public QObject {
     QCOMPARE(op::appCounterSequence(10), QString("GEN_PP_APP_ID_10"));
     QVERIFY_THROWS_EXCEPTION(DbError, op::appCounterSequence(0));
     QVERIFY_THROWS_EXCEPTION(DbError, op::appCounterSequence(12));
+  }
+
+  // Opening never creates a file and reports the reason.
+  void openFailures_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("damaged") << "damaged";
+    QTest::newRow("empty path") << "empty";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("empty file") << "zero";
+  }
+
+  void openFailures() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath("QEL_DATA3.FDB");
+    QByteArray content;
+    if (kind == "damaged") {
+      content.resize(64 * 1024);
+      for (int i = 0; i < content.size(); ++i) content[i] = char((i * 2654435761u) >> 13);
+    }
+    if (kind == "damaged" || kind == "zero") {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
+    if (kind == "empty") path.clear();
+    if (kind == "folder") path = dir.path();
+    try {
+      op::OpenDatabase(path);
+      QFAIL("opened");
+    } catch (const DbError &error) {
+      QVERIFY2(!error.message().isEmpty(), qPrintable(kind));
+    }
+    if (kind == "missing") QVERIFY(!QFile::exists(path));
+    if (kind == "damaged" || kind == "zero") {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), content);  // neither repaired nor truncated
+    }
+  }
+
+  void secondProcessIsRefused() {
+    QProcess probe;
+    probe.start(OP_OPEN_PROBE, {t->path});
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitCode(), 1);
+    const QString message = QString::fromUtf8(probe.readAllStandardError());
+    QVERIFY2(message.startsWith("数据库正被另一个程序使用"), qPrintable(message));
+    t->db.reset();
+    probe.start(OP_OPEN_PROBE, {t->path});
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitCode(), 0);
   }
 
   void statementOutlivingDatabase() {
