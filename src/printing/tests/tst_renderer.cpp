@@ -1,8 +1,8 @@
 #include "core/base64.h"
+#include "inkbox.h"
 #include "printing/printblock.h"
 #include "printing/printtarget.h"
 #include "printing/renderer.h"
-#include "inkbox.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -71,16 +71,22 @@ void verifyInkInCell(const QImage &page, const QRect &cell) {
   QVERIFY2(!ink.isNull(), "nothing drawn");
   const QRect allowed = cell.adjusted(-1, -1, 1, 1);
   QVERIFY2(allowed.contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4 outside cell %5,%6 %7x%8")
-                                                 .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
-                                                 .arg(cell.x()).arg(cell.y()).arg(cell.width()).arg(cell.height())));
+                                                 .arg(ink.x())
+                                                 .arg(ink.y())
+                                                 .arg(ink.width())
+                                                 .arg(ink.height())
+                                                 .arg(cell.x())
+                                                 .arg(cell.y())
+                                                 .arg(cell.width())
+                                                 .arg(cell.height())));
   // The ink fills the cell along the writing direction, so a misplaced text cannot hide in a large cell.
   const bool vertical = cell.height() > cell.width();
   const double filled = vertical ? double(ink.height()) / cell.height() : double(ink.width()) / cell.width();
   QVERIFY2(filled > 0.8, qPrintable(QStringLiteral("ink fills %1 of the cell").arg(filled)));
 }
 
-QImage render(const std::vector<const PrintItem *> &items, int x = 0, int y = 0, int filter = kDrawAll,
-              int dpiX = 300, int dpiY = 300) {
+QImage render(const std::vector<const PrintItem *> &items, int x = 0, int y = 0, int filter = kDrawAll, int dpiX = 300,
+              int dpiY = 300) {
   ImageTarget target(QSize(1800, 1800), dpiX, dpiY);
   target.beginDocument({});
   DrawPrintBlock(BuildPrintBlock(items), target.painter(), x, filter, y);
@@ -242,8 +248,10 @@ class TestRenderer : public QObject {
     const QRect drawn = inkBox(page);
     // Wide pens straddle the box; thin ones draw exactly inside it.
     const int slack = penWidth > 1 ? penWidth / 2 + 1 : 0;
-    QVERIFY2(ink.adjusted(-slack, -slack, slack, slack).contains(drawn) && drawn.contains(ink.adjusted(slack, slack, -slack, -slack)),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+    QVERIFY2(
+        ink.adjusted(-slack, -slack, slack, slack).contains(drawn) &&
+            drawn.contains(ink.adjusted(slack, slack, -slack, -slack)),
+        qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
     QCOMPARE(QColor(page.pixel(ink.center())) == QColor(Qt::red), fill);
   }
 
