@@ -36,16 +36,34 @@ void setError(QString *error, const QString &message) {
   if (error) *error = message;
 }
 
+// Templates repeat one font face in most items: remember the last face's code page bytes, since each
+// conversion opens a converter.
+void putFontName(char *base, const QString &name) {
+  thread_local QString lastName;
+  thread_local QByteArray lastBytes;
+  if (name != lastName || lastBytes.isNull()) {
+    lastBytes = cp936::encodeTruncated(name, PrintItem::kFontNameCapacity);
+    lastName = name;
+  }
+  base[PrintItem::kOffFontName] = static_cast<char>(lastBytes.size());
+  std::memcpy(base + PrintItem::kOffFontName + 1, lastBytes.constData(), lastBytes.size());
+}
+
 }  // namespace
 
 QByteArray PrintItem::toBytes() const {
-  QByteArray bytes(kHeaderSize + payload.size(), '\0');
-  char *b = bytes.data();
+  QByteArray bytes(totalSize(), '\0');
+  writeTo(bytes.data());
+  return bytes;
+}
+
+void PrintItem::writeTo(char *b) const {
+  std::memset(b, 0, kHeaderSize);
   put<quint32>(b, kOffHeadSize, kHeaderSize);
   put<quint32>(b, kOffDataSize, static_cast<quint32>(payload.size()));
   put<quint16>(b, kOffMainVer, MainVer);
   put<quint16>(b, kOffSubVer, SubVer);
-  binary::putShortString(b, kOffFontName, kFontNameCapacity, FontName);
+  putFontName(b, FontName);
   put<quint8>(b, kOffFontCharSet, FontCharSet);
   put<quint8>(b, kOffFontCharSet2, FontCharSet2);
   put<qint32>(b, kOffFontSize, FontSize);
@@ -73,7 +91,6 @@ QByteArray PrintItem::toBytes() const {
   put<quint8>(b, kOffBarCodeCheckSumType, BarCodeCheckSumType);
   put<quint8>(b, kOffBarCodeOnlyDrawImage, BarCodeOnlyDrawImage);
   if (!payload.isEmpty()) std::memcpy(b + kHeaderSize, payload.constData(), payload.size());
-  return bytes;
 }
 
 qint64 PrintItem::checkedItemSize(const char *data, qsizetype size, QString *error) {

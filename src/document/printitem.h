@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
 #include <optional>
@@ -109,6 +110,8 @@ class PrintItem {
 
   // Header (HeadSize written as 213, DataSize as the payload length) followed by the payload.
   QByteArray toBytes() const;
+  // The same bytes written to `destination`, which holds totalSize() bytes.
+  void writeTo(char *destination) const;
   qsizetype totalSize() const { return kHeaderSize + payload.size(); }
 
   // Reads one item from `data`; refuses (nullopt, message in `error`) an item whose HeadSize is below 213 or
@@ -202,3 +205,5 @@ void SetItemAnsi(PrintItem &item, const QByteArray &bytes);
 QString ItemText(const PrintItem &item);
 
 }  // namespace op
+
+Q_DECLARE_METATYPE(op::ItemRect)

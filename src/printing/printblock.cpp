@@ -82,29 +82,29 @@ std::optional<std::vector<PrintItem>> ReadPrintBlockItems(const QByteArray &bloc
 }
 
 QByteArray BuildPrintBlock(const std::vector<const PrintItem *> &items, const QDateTime &created) {
-  std::vector<QByteArray> parts;
-  parts.reserve(items.size());
   qsizetype total = PrintInfo::kSize;
+  quint32 count = 0;
   for (const PrintItem *item : items) {
     if (!item) continue;
-    parts.push_back(item->toBytes());
-    total += PrintInfo::kIndexEntrySize + parts.back().size();
+    total += PrintInfo::kIndexEntrySize + item->totalSize();
+    ++count;
   }
-  if (parts.empty()) return {};
+  if (count == 0) return {};
   QByteArray block(total, '\0');
   char *b = block.data();
   put<quint32>(b, PrintInfo::kOffDataSize, static_cast<quint32>(total));
   put<double>(b, PrintInfo::kOffCreateDate, toDateDouble(created));
   put<quint16>(b, PrintInfo::kOffMainVer, 1);
   put<quint16>(b, PrintInfo::kOffSubVer, 0);
-  put<quint32>(b, PrintInfo::kOffItemCount, static_cast<quint32>(parts.size()));
+  put<quint32>(b, PrintInfo::kOffItemCount, count);
   qsizetype index = PrintInfo::kSize;
-  qsizetype offset = PrintInfo::kSize + qsizetype(PrintInfo::kIndexEntrySize) * parts.size();
-  for (const QByteArray &part : parts) {
-    put<quint32>(b, index, static_cast<quint32>(part.size()));
-    std::memcpy(b + offset, part.constData(), part.size());
+  qsizetype offset = PrintInfo::kSize + qsizetype(PrintInfo::kIndexEntrySize) * count;
+  for (const PrintItem *item : items) {
+    if (!item) continue;
+    put<quint32>(b, index, static_cast<quint32>(item->totalSize()));
+    item->writeTo(b + offset);
     index += PrintInfo::kIndexEntrySize;
-    offset += part.size();
+    offset += item->totalSize();
   }
   return block;
 }

@@ -244,7 +244,6 @@ class TestPrintItem : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(op::ItemRect)
 
 QTEST_APPLESS_MAIN(TestPrintItem)
 #include "tst_printitem.moc"

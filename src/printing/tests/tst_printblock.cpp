@@ -255,7 +255,6 @@ class TestPrintBlock : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(op::ItemRect)
 
 QTEST_APPLESS_MAIN(TestPrintBlock)
 #include "tst_printblock.moc"

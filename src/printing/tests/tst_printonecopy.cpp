@@ -240,7 +240,6 @@ class TestPrintOneCopy : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(op::ItemRect)
 
 QTEST_MAIN(TestPrintOneCopy)
 #include "tst_printonecopy.moc"

@@ -350,7 +350,6 @@ class TestRenderer : public QObject {
   }
 };
 
-Q_DECLARE_METATYPE(op::ItemRect)
 
 QTEST_MAIN(TestRenderer)
 #include "tst_renderer.moc"
