@@ -46,7 +46,8 @@ class CapitalsText {
   // The text with every zero mark read as 零.
   QString toString() const {
     QString text(length_, Qt::Uninitialized);
-    for (int i = 0; i < length_; ++i) text[i] = chars_[i] == kZero ? QChar(kDigits[0]) : QChar(chars_[i]);
+    QChar *out = text.data();
+    for (int i = 0; i < length_; ++i) out[i] = chars_[i] == kZero ? QChar(kDigits[0]) : QChar(chars_[i]);
     return text;
   }
 
@@ -102,28 +103,24 @@ void appendInteger(CapitalsText &text, quint64 value, bool leadingZerosCount) {
   }
 }
 
-QString fractionText(const CapitalsText &integerText, int hundredths) {
+void appendFraction(CapitalsText &text, int hundredths) {
   const int jiao = hundredths / 10;
   const int fen = hundredths % 10;
-  QString text;
-  if (jiao > 0) text += QChar(kDigits[jiao]) + QString(u'角');
-  if (fen > 0) {
-    // A 零 already ending the integer text stands for the missing 角.
-    if (jiao == 0 && !integerText.firstZeroIsLast()) text += QChar(kDigits[0]);
-    text += QChar(kDigits[fen]) + QString(u'分');
+  // A 零 already ending the integer text stands for the missing 角.
+  const bool zeroBeforeFen = jiao == 0 && !text.firstZeroIsLast();
+  if (jiao > 0) {
+    text.putDigit(jiao);
+    text.put(u'角');
   }
-  return text;
+  if (fen > 0) {
+    if (zeroBeforeFen) text.putDigit(0);
+    text.putDigit(fen);
+    text.put(u'分');
+  }
 }
 
-}  // namespace
-
-QChar capitalDigit(int digit) {
-  return digit >= 0 && digit <= 9 ? QChar(kDigits[digit]) : QChar();
-}
-
-QString capitalNumerals(quint64 wholeUnits, int hundredths) {
+void appendCapitals(CapitalsText &text, quint64 wholeUnits, int hundredths) {
   hundredths = qBound(0, hundredths, 99);
-  CapitalsText text;
   if (wholeUnits == 0) text.zero();
   appendInteger(text, wholeUnits, false);
   if (wholeUnits % 10 != 0) text.put(kYuan);
@@ -139,7 +136,19 @@ QString capitalNumerals(quint64 wholeUnits, int hundredths) {
     if (text.endsWithZero()) text.dropLast();
     if (!text.contains(kYuan)) text.put(kYuan);
   }
-  return text.toString() + fractionText(text, hundredths);
+  appendFraction(text, hundredths);
+}
+
+}  // namespace
+
+QChar capitalDigit(int digit) {
+  return digit >= 0 && digit <= 9 ? QChar(kDigits[digit]) : QChar();
+}
+
+QString capitalNumerals(quint64 wholeUnits, int hundredths) {
+  CapitalsText text;
+  appendCapitals(text, wholeUnits, hundredths);
+  return text.toString();
 }
 
 QString currencyToCapitals(Currency amount, bool ForceShowEndText) {
@@ -147,10 +156,11 @@ QString currencyToCapitals(Currency amount, bool ForceShowEndText) {
   const quint64 magnitude = amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
   const quint64 wholeUnits = magnitude / kCurrencyScale;
   const int hundredths = int(magnitude % kCurrencyScale / 100);
-  QString text = capitalNumerals(wholeUnits, hundredths);
-  if (amount < 0 && (wholeUnits != 0 || hundredths != 0)) text.prepend(u'负');
-  if (ForceShowEndText) text += u'整';
-  return text;
+  CapitalsText text;
+  if (amount < 0 && (wholeUnits != 0 || hundredths != 0)) text.put(u'负');
+  appendCapitals(text, wholeUnits, hundredths);
+  if (ForceShowEndText) text.put(u'整');
+  return text.toString();
 }
 
 SubDigit subDigitOf(Currency amount, int SubIndex) {
