@@ -34,8 +34,8 @@ constexpr int kFirstSpecialNumber = 395;  // 394 stays empty
 // Syllables 395 to 405, in this order.
 const QStringList kSpecialSyllables = {"ei", "m", "n", "dia", "cen", "nou", "jv", "qv", "xv", "lv", "nv"};
 
-// Readings outside the table: interjections and rare spellings. Their characters take their next recorded
-// reading that is in the table, or none.
+// Readings kept out of the table (interjections, rare spellings, gei and fo), so that the regular syllables fill
+// exactly the numbers 1 to 393. Their characters take their next recorded reading that is in the table, or none.
 const QSet<QString> kSyllablesLeftOut = {"gei",  "fo",   "kei", "hm",  "lo",  "rua",
                                          "shei", "fiao", "eng", "nun", "den", "chua"};
 
@@ -169,6 +169,7 @@ Tables buildTables(const std::map<char32_t, Readings> &readings) {
   if (regular.size() != kRegularSyllables)
     fail(QString("%1 regular syllables, expected %2").arg(regular.size()).arg(kRegularSyllables));
   tables.syllables = QStringList{""} + regular + QStringList{""} + kSpecialSyllables;
+  if (tables.syllables.indexOf(kSpecialSyllables.first()) != kFirstSpecialNumber) fail("special syllables misplaced");
 
   QHash<QString, int> numbers;
   for (int n = 1; n < tables.syllables.size(); ++n)
