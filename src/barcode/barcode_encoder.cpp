@@ -39,7 +39,8 @@ encoders::Output dispatch(const encoders::Input &in) {
 EncodedBarcode encodeBarcode(int type, const QString &text, bool checksum, TQelCheckSumMethod method) {
   const SymbologyInfo *info = symbologyInfo(type);
   if (!info) throw BarcodeError(wrongTypeMessage());
-  QByteArray bytes = cp936::encode(info->digitsOnly ? text.trimmed() : text);
+  const QString input = info->digitsOnly ? text.trimmed() : text;
+  QByteArray bytes = cp936::encode(input);
   if (info->digitsOnly) {
     // Digits-only symbologies refuse anything else rather than draw bars that do not match the text.
     QByteArray copy = bytes;
@@ -47,7 +48,10 @@ EncodedBarcode encodeBarcode(int type, const QString &text, bool checksum, TQelC
     if (!checkdigits::allDigits(copy)) throw BarcodeError(digitsRequiredMessage());
   }
   const encoders::Output out = dispatch({type, bytes, checksum, method});
-  return {type, out.pattern, cp936::decode(out.text), cp936::decode(out.display)};
+  // Most symbologies hand the text back unchanged: keep the caller's string instead of decoding it again.
+  const QString outText = out.text == bytes ? input : cp936::decode(out.text);
+  const QString display = out.display == out.text ? outText : cp936::decode(out.display);
+  return {type, out.pattern, outText, display};
 }
 
 }  // namespace op

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "barcode/barcode_error.h"
 #include "barcode/check_digits.h"
 #include "barcode/symbology_encoders.h"
@@ -38,7 +40,9 @@ CodeSet codeSetOf(int type) {
 
 bool isEan128(int type) { return type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C; }
 
-bool fnc1At(const QByteArray &text, qsizetype i) { return text.mid(i, kFnc1Length) == kFnc1Text; }
+bool fnc1At(const QByteArray &text, qsizetype i) {
+  return text[i] == '&' && QByteArrayView(text).sliced(i).startsWith(QByteArrayView(kFnc1Text, kFnc1Length));
+}
 
 // A byte missing from code set A or B is encoded as a space (value 0).
 int valueAorB(unsigned char c, CodeSet set) {
@@ -52,6 +56,7 @@ int valueAorB(unsigned char c, CodeSet set) {
 
 QList<int> valuesAorB(const QByteArray &text, CodeSet set) {
   QList<int> values;
+  values.reserve(text.size() + 1);
   for (qsizetype i = 0; i < text.size();) {
     if (fnc1At(text, i)) {
       values.append(kFnc1);
@@ -64,7 +69,17 @@ QList<int> valuesAorB(const QByteArray &text, CodeSet set) {
   return values;
 }
 
-QByteArray withoutFnc1(QByteArray text) { return text.replace(kFnc1Text, ""); }
+QByteArray withoutFnc1(QByteArray text) { return text.contains('&') ? text.replace(kFnc1Text, "") : text; }
+
+// The elements of every value, converted once.
+const QByteArray &elementsOf(int value) {
+  static const auto table = [] {
+    std::array<QByteArray, 106> elements;
+    for (int v = 0; v < 106; ++v) elements[v] = fromModuleWidths(kWidths[v], true);
+    return elements;
+  }();
+  return table[value];
+}
 
 // Pairs of digits (the caller makes the count even); a pair that is not two digits is encoded as "00".
 QList<int> valuesC(const QByteArray &text) {
@@ -99,10 +114,13 @@ Output code128(const Input &in) {
   QList<int> values = set == CodeSet::C ? valuesC(encoded) : valuesAorB(encoded, set);
   if (isEan128(in.type)) values.prepend(kFnc1);
   const int start = 103 + int(set);
-  QByteArray pattern = fromModuleWidths(kWidths[start], true);
-  for (int value : values) pattern += fromModuleWidths(kWidths[value], true);
-  pattern += fromModuleWidths(kWidths[checkdigits::modulo103(start, values)], true);
-  pattern += fromModuleWidths("2331112", true);
+  static const QByteArray stop = fromModuleWidths("2331112", true);
+  QByteArray pattern;
+  pattern.reserve((values.size() + 2) * 6 + stop.size());
+  pattern += elementsOf(start);
+  for (int value : values) pattern += elementsOf(value);
+  pattern += elementsOf(checkdigits::modulo103(start, values));
+  pattern += stop;
   // The text keeps what the user typed: the EAN128 check digit belongs to the encoded copy only, so that
   // encoding the same text again gives the same bars.
   return {pattern, in.text, withoutFnc1(encoded)};
