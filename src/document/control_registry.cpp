@@ -28,6 +28,7 @@ bool ControlRegistry::identityInUse(const QString &id) const {
 }
 
 bool ControlRegistry::nameInUse(const QString &name, const QelField *except) const {
+  if (name.isEmpty()) return false;  // fields without a component name never clash
   for (const QelField *field : fields_)
     if (field != except && field->name().compare(name, Qt::CaseInsensitive) == 0) return true;
   return false;

@@ -19,7 +19,7 @@ class ControlRegistry {
 
   // True when a field's identity equals `id` exactly (case-sensitive).
   bool identityInUse(const QString &id) const;
-  // True when a field other than `except` has the component name `name` in any letter case.
+  // True when a field other than `except` has the component name `name` in any letter case (never for "").
   bool nameInUse(const QString &name, const QelField *except = nullptr) const;
 
   // Identities compared trimmed and upper-cased; newest first.

@@ -36,6 +36,8 @@ class TestFramework : public QObject {
     QVERIFY(!b.setName(QStringLiteral("testfield1")));
     QCOMPARE(b.name(), QString());
     QVERIFY(a.setName(QStringLiteral("TESTFIELD1")));  // its own name in another case
+    QVERIFY(a.setName(QString()));
+    QVERIFY(b.setName(QString()));  // empty names never clash
   }
 
   void findByIdTrimsAndIgnoresCase() {
