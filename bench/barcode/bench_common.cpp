@@ -19,6 +19,11 @@ QList<QByteArray> sampleTexts(int count, int length) {
   return texts;
 }
 
+double median(QList<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
 double medianSeconds(int runs, const std::function<void()> &body) {
   QList<double> times;
   for (int i = 0; i < runs; ++i) {
@@ -27,8 +32,7 @@ double medianSeconds(int runs, const std::function<void()> &body) {
     body();
     times.append(timer.nsecsElapsed() / 1e9);
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return median(times);
 }
 
 int intOption(const QStringList &args, const QString &name, int fallback) {

@@ -13,14 +13,28 @@ namespace {
 
 constexpr double kScreenDpi = 96.0;
 
-QFont textFontOf(const QFont &font) {
-  QFont text(QStringLiteral("Arial"));
-  text.setPixelSize(textPixelHeight(font));
-  text.setBold(font.bold());
-  text.setItalic(font.italic());
-  text.setUnderline(font.underline());
-  text.setStrikeOut(font.strikeOut());
-  return text;
+// The text font and its metrics.
+struct TextFont {
+  QFont source;
+  QFont font;
+  QFontMetricsF metrics{QFont()};
+};
+
+// A run of barcodes shares one font, so the last one is kept per thread. It is never destroyed: fonts must
+// not outlive the application object, and thread-local destructors run after it is gone.
+const TextFont &textFontOf(const QFont &font) {
+  thread_local TextFont *last = nullptr;
+  if (!last || !(last->source == font)) {
+    QFont text(QStringLiteral("Arial"));
+    text.setPixelSize(textPixelHeight(font));
+    text.setBold(font.bold());
+    text.setItalic(font.italic());
+    text.setUnderline(font.underline());
+    text.setStrikeOut(font.strikeOut());
+    if (!last) last = new TextFont;
+    *last = {font, text, QFontMetricsF(text)};
+  }
+  return *last;
 }
 
 // The drawing runs from x0 to x1 along the bars: the pattern plus any text that stands out beside it.
@@ -28,14 +42,26 @@ struct Extent {
   double x0 = 0, x1 = 0;
 };
 
-double leftOf(const TextPart &part, double width) { return part.centred ? part.x - width / 2 : part.x; }
+// A text part with its measured left edge and width.
+struct PlacedText {
+  QString text;
+  double left = 0, width = 0;
+};
 
-Extent extentOf(const QList<TextPart> &parts, const QFontMetricsF &metrics, int dataWidth) {
-  Extent extent{0, double(dataWidth)};
+QList<PlacedText> placeText(const QList<TextPart> &parts, const QFontMetricsF &metrics) {
+  QList<PlacedText> placed;
   for (const TextPart &part : parts) {
     const double width = metrics.horizontalAdvance(part.text);
-    extent.x0 = std::min(extent.x0, leftOf(part, width));
-    extent.x1 = std::max(extent.x1, leftOf(part, width) + width);
+    placed.append({part.text, part.centred ? part.x - width / 2 : part.x, width});
+  }
+  return placed;
+}
+
+Extent extentOf(const QList<PlacedText> &parts, int dataWidth) {
+  Extent extent{0, double(dataWidth)};
+  for (const PlacedText &part : parts) {
+    extent.x0 = std::min(extent.x0, part.left);
+    extent.x1 = std::max(extent.x1, part.left + part.width);
   }
   return extent;
 }
@@ -58,11 +84,14 @@ bool hasShortBars(const QByteArray &pattern) {
   return std::any_of(pattern.begin(), pattern.end(), [](char c) { return elementKind(c) == ElementKind::ShortBar; });
 }
 
-void paintElements(QPainter &painter, const QByteArray &pattern, const ElementWidths &widths, double barHeight,
-                   const BarcodeDrawOptions &options) {
+// Elements are rectangles in drawing units; a quarter turn maps them to rectangles, so they are mapped here and
+// drawn without changing the painter's transform.
+void paintElements(QPainter &painter, const QTransform &units, const QByteArray &pattern, const ElementWidths &widths,
+                   double barHeight, const BarcodeDrawOptions &options) {
+  auto fill = [&](const QRectF &rect, const QColor &color) { painter.fillRect(units.mapRect(rect), color); };
   const bool shortBars = hasShortBars(pattern);
   // Spaces are one background rectangle unless short bars leave room above them.
-  if (!shortBars) painter.fillRect(QRectF(0, 0, patternWidth(pattern, widths), barHeight), options.color);
+  if (!shortBars) fill(QRectF(0, 0, patternWidth(pattern, widths), barHeight), options.color);
   const double shortTop = barHeight * 3 / 5;
   int x = 0;
   for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -71,29 +100,31 @@ void paintElements(QPainter &painter, const QByteArray &pattern, const ElementWi
     if (kind == ElementKind::Bar) {
       // Adjacent full bars become one rectangle.
       while (i + 1 < pattern.size() && elementKind(pattern[i + 1]) == ElementKind::Bar) width += widths.of(pattern[++i]);
-      painter.fillRect(QRectF(x, 0, width, barHeight), options.colorBar);
+      fill(QRectF(x, 0, width, barHeight), options.colorBar);
     } else if (kind == ElementKind::ShortBar) {
-      painter.fillRect(QRectF(x, shortTop, width, barHeight - shortTop), options.colorBar);
+      fill(QRectF(x, shortTop, width, barHeight - shortTop), options.colorBar);
     } else if (shortBars && kind == ElementKind::Space) {
-      painter.fillRect(QRectF(x, 0, width, barHeight), options.color);
+      fill(QRectF(x, 0, width, barHeight), options.color);
     }
     x += width;
   }
 }
 
-void paintText(QPainter &painter, const QList<TextPart> &parts, const QFont &font, const QFontMetricsF &metrics,
+void paintText(QPainter &painter, const QTransform &units, const QList<PlacedText> &parts, const TextFont &font,
                int height, const BarcodeDrawOptions &options) {
-  painter.setFont(font);
+  painter.save();
+  painter.setWorldTransform(units, true);
+  painter.setFont(font.font);
   painter.setPen(options.textColor);
-  const double baseline = height - 1 - metrics.descent();
-  for (const TextPart &part : parts) {
-    const double width = metrics.horizontalAdvance(part.text);
-    const double left = leftOf(part, width);
+  const double baseline = height - 1 - font.metrics.descent();
+  for (const PlacedText &part : parts) {
     if (options.fill)
-      painter.fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
+      painter.fillRect(QRectF(part.left, baseline - font.metrics.ascent(), part.width,
+                              font.metrics.ascent() + font.metrics.descent()),
                        options.color);
-    painter.drawText(QPointF(left, baseline), part.text);
+    painter.drawText(QPointF(part.left, baseline), part.text);
   }
+  painter.restore();
 }
 
 }  // namespace
@@ -110,12 +141,13 @@ BarcodeDrawGeometry paintBarcode(QPainter &painter, const QRectF &rect, const En
   if (!(rect.width() > 0 && rect.height() > 0 && rect.right() > 0 && rect.bottom() > 0)) return geometry;
   if (geometry.dataWidth <= 0) return geometry;
 
-  const QFont font = textFontOf(options.font);
-  const QFontMetricsF metrics(font);
-  const QList<TextPart> parts =
-      options.showText ? humanReadableParts(barcode.type, barcode.displayText, geometry.dataWidth, widths.w[0])
-                       : QList<TextPart>();
-  const Extent extent = extentOf(parts, metrics, geometry.dataWidth);
+  const TextFont &font = textFontOf(options.font);
+  const QList<PlacedText> parts =
+      options.showText
+          ? placeText(humanReadableParts(barcode.type, barcode.displayText, geometry.dataWidth, widths.w[0]),
+                      font.metrics)
+          : QList<PlacedText>();
+  const Extent extent = extentOf(parts, geometry.dataWidth);
 
   const int quarter = ((int(roundHalfEven(options.angle / 90.0)) % 4) + 4) % 4;
   const double along = quarter % 2 ? rect.height() : rect.width();
@@ -130,12 +162,9 @@ BarcodeDrawGeometry paintBarcode(QPainter &painter, const QRectF &rect, const En
   if (options.showText) barHeight -= hasGuardBars(barcode.type) ? t / 2 : t + 2;
   barHeight = std::max(1, barHeight);
 
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  painter.setWorldTransform(unitTransform(rect, quarter, along / length, across / height, extent.x0), true);
-  paintElements(painter, barcode.pattern, widths, barHeight, options);
-  if (options.showText) paintText(painter, parts, font, metrics, height, options);
-  painter.restore();
+  const QTransform units = unitTransform(rect, quarter, along / length, across / height, extent.x0);
+  paintElements(painter, units, barcode.pattern, widths, barHeight, options);
+  if (!parts.isEmpty()) paintText(painter, units, parts, font, height, options);
   geometry.drawn = true;
   return geometry;
 }
