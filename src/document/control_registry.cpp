@@ -35,9 +35,9 @@ bool ControlRegistry::nameInUse(const QString &name, const QelField *except) con
 }
 
 QelField *ControlRegistry::findById(const QString &id) const {
-  const QString wanted = id.trimmed().toUpper();
+  const QString wanted = id.trimmed();
   for (qsizetype i = fields_.size() - 1; i >= 0; --i)
-    if (fields_.at(i)->GetID().trimmed().toUpper() == wanted) return fields_.at(i);
+    if (QStringView(fields_.at(i)->GetID()).trimmed().compare(wanted, Qt::CaseInsensitive) == 0) return fields_.at(i);
   return nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "document/edit_panels.h"
 
 #include <QBuffer>
+#include <QImageReader>
 
 #include "core/base64.h"
 
@@ -57,14 +58,28 @@ bool isJpeg(const QByteArray &bytes) {
 }  // namespace
 
 void TEditPanels::setPictureBytes(const QByteArray &bytes) {
+  if (isJpeg(bytes)) {
+    // A JPEG stream is kept as it is; its header tells the size, the pixels are decoded when needed.
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "JPEG");
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid()) {
+      clearPicture();
+      return;
+    }
+    picture_ = QImage();
+    jpeg_ = bytes;
+    pictureSize_ = size;
+    emit pictureChanged();
+    return;
+  }
   QImage image;
   if (!image.loadFromData(bytes)) {
     clearPicture();
     return;
   }
-  picture_ = image;
-  jpeg_ = isJpeg(bytes) ? bytes : jpegBytes(image);
-  emit pictureChanged();
+  setPicture(image);
 }
 
 void TEditPanels::setPicture(const QImage &image) {
@@ -74,6 +89,7 @@ void TEditPanels::setPicture(const QImage &image) {
   }
   jpeg_ = jpegBytes(image);
   picture_ = image;
+  pictureSize_ = image.size();
   emit pictureChanged();
 }
 
@@ -81,7 +97,13 @@ void TEditPanels::clearPicture() {
   if (picture_.isNull() && jpeg_.isEmpty()) return;
   picture_ = QImage();
   jpeg_.clear();
+  pictureSize_ = QSize();
   emit pictureChanged();
+}
+
+const QImage &TEditPanels::picture() const {
+  if (picture_.isNull() && !jpeg_.isEmpty()) picture_.loadFromData(jpeg_, "JPEG");
+  return picture_;
 }
 
 QSize TEditPanels::panelSize() const {

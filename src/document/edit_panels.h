@@ -58,8 +58,9 @@ class TEditPanels : public QObject, public Persistent {
   // Loads the picture from the text; 7 decoded bytes or fewer, or bytes no decoder reads, leave it empty.
   void SetImageData(const QString &text);
 
-  // The picture itself. A JPEG stream is kept unchanged; any other picture is converted to JPEG.
-  const QImage &picture() const { return picture_; }
+  // The picture itself, decoded on first use. A JPEG stream is kept unchanged; any other picture is
+  // converted to JPEG.
+  const QImage &picture() const;
   const QByteArray &pictureJpeg() const { return jpeg_; }
   void setPictureBytes(const QByteArray &bytes);
   void setPicture(const QImage &image);
@@ -86,8 +87,9 @@ class TEditPanels : public QObject, public Persistent {
   bool parentCustomHint_ = true;
   QString title_;
   QString dbid_;
-  QImage picture_;
+  mutable QImage picture_;  // decoded from jpeg_ when first asked for
   QByteArray jpeg_;
+  QSize pictureSize_;
   QSize panelSize_;
 };
 

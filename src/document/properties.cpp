@@ -5,6 +5,8 @@
 namespace op {
 
 const PropertyDescriptor *findProperty(const PropertyTable &table, const QString &name) {
+  for (const PropertyDescriptor &descriptor : table)  // documents spell names exactly: try that first
+    if (descriptor.name == name) return &descriptor;
   for (const PropertyDescriptor &descriptor : table)
     if (descriptor.name.compare(name, Qt::CaseInsensitive) == 0) return &descriptor;
   return nullptr;

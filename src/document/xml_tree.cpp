@@ -35,13 +35,21 @@ XmlElement &XmlElement::appendChild(const QString &childName) {
 
 namespace {
 
+// The two attribute names of every property element share one string instead of allocating each time.
+QString attributeName(QStringView name) {
+  static const QString type = QStringLiteral("TYPE"), value = QStringLiteral("VALUE");
+  if (name == type) return type;
+  if (name == value) return value;
+  return name.toString();
+}
+
 XmlElement readElement(QXmlStreamReader &reader) {
   XmlElement element;
   element.name = reader.name().toString();
   const QXmlStreamAttributes attributes = reader.attributes();
   element.attributes.reserve(attributes.size());
   for (const QXmlStreamAttribute &attribute : attributes)
-    element.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+    element.attributes.append({attributeName(attribute.qualifiedName()), attribute.value().toString()});
   while (reader.readNextStartElement()) element.children.append(readElement(reader));
   return element;
 }
