@@ -2,6 +2,7 @@
 
 #include "core/binaryfields.h"
 #include "core/codepage936.h"
+#include "document/interfaces.h"
 
 #include <algorithm>
 #include <cstring>
@@ -256,6 +257,27 @@ void FillItemHeader(PrintItem &item, const ItemFont *font) {
   item.FontUnderLine = font->underLine;
   item.FontStrikOut = font->strikeOut;
   item.FontColor = font->color == kColorWindowText ? 0 : font->color;
+}
+
+std::optional<ItemFont> TextDesignFont(IQELDesign *design) {
+  const IQELTextDesign *text = query<IQELTextDesign>(design);
+  if (!text) return std::nullopt;
+  return ItemFont{text->GetFontName(),      text->GetFontSize(),      text->GetFontBold(), text->GetFontItalic(),
+                  text->GetFontUnderLine(), text->GetFontStrikeOut(), text->GetFontColor()};
+}
+
+void FillItemHeader(PrintItem &item, IQELDesign *design) {
+  const std::optional<ItemFont> font = TextDesignFont(design);
+  FillItemHeader(item, font ? &*font : nullptr);
+}
+
+qint32 DesignAngle(IQELDesign *design) {
+  const IQELFontDesign *font = query<IQELFontDesign>(design);
+  return font ? font->GetFontExtStyle() : 0;
+}
+
+ItemRect ControlPrintRect(const ControlGeometry *control, IQELDesign *design) {
+  return ControlPrintRect(control, DesignAngle(design));
 }
 
 ItemRect ControlBaseRect(const ControlGeometry *control) {

@@ -188,10 +188,18 @@ struct ControlGeometry {
   qint32 parentHeight = 0;
 };
 
+class IQELDesign;
+
 // Resets `item` to an empty header (HeadSize 213, MainVer 1, SubVer 0, no payload) and, for a field with
 // a text design (font not null), copies face (cut to 64 bytes), size, style flags and colour; the window
 // text colour and 0 are stored as 0.
 void FillItemHeader(PrintItem &item, const ItemFont *font);
+// The same from a property object: the font is copied when it answers IQELTextDesign.
+void FillItemHeader(PrintItem &item, IQELDesign *design);
+// The font of a property object that answers IQELTextDesign.
+std::optional<ItemFont> TextDesignFont(IQELDesign *design);
+// The rotation of a property object: its FontExtStyle when it answers IQELFontDesign, else 0.
+qint32 DesignAngle(IQELDesign *design);
 
 // (Left, Top, Left + Width, Top + Height); all zero without a control.
 ItemRect ControlBaseRect(const ControlGeometry *control);
@@ -199,6 +207,7 @@ ItemRect ControlBaseRect(const ControlGeometry *control);
 // The rectangle rotated with the page: 900 turns the page a quarter turn counter-clockwise, 2700 clockwise,
 // 1800 half a turn (both axes mirrored); any other angle leaves it unchanged.
 ItemRect ControlPrintRect(const ControlGeometry *control, qint32 angle);
+ItemRect ControlPrintRect(const ControlGeometry *control, IQELDesign *design);
 
 void SetItemText(PrintItem &item, const QString &text);
 void SetItemAnsi(PrintItem &item, const QByteArray &bytes);

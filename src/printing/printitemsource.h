@@ -1,23 +1,16 @@
 #pragma once
 
+#include "document/interfaces.h"
 #include "document/printitem.h"
 
 #include <memory>
 #include <vector>
 
-// Anything that hands out print items by index, as a field's print data object does: the count of item
-// indices and, per index, a new item owned by the caller or null when nothing prints for that index.
 namespace op {
 
-class PrintItemSource {
- public:
-  virtual ~PrintItemSource() = default;
-  virtual int GetPrintDataCount() = 0;
-  virtual std::unique_ptr<PrintItem> GetPrinteData(int idx) = 0;
-};
-
-// A fixed list of ready items, for printing stored or generated items without fields.
-class ItemListSource : public PrintItemSource {
+// A fixed list of ready items handed out like a field's print data object hands out its items: for printing
+// stored or generated items without fields (the render command, previews, tests).
+class ItemListSource : public IQELPrintData {
  public:
   ItemListSource() = default;
   explicit ItemListSource(std::vector<PrintItem> items) : items_(std::move(items)) {}

@@ -46,7 +46,7 @@ Origin printOrigin(const PrintTemplate &tpl, const GlobalOffsetSettings &global,
 
 std::vector<std::unique_ptr<PrintItem>> collectItems(const PrintTemplate &tpl) {
   std::vector<std::unique_ptr<PrintItem>> items;
-  for (PrintItemSource *source : tpl.Sources) {
+  for (IQELPrintData *source : tpl.Sources) {
     if (!source) break;
     const int count = source->GetPrintDataCount();
     for (int i = 0; i < count; ++i)

@@ -37,8 +37,8 @@ struct PrintTemplate {
   int RealType = 0;
   QString BackgroundText;  // background picture as base64 JPEG text; empty without a picture
   QSize BackgroundSize;    // size of the background picture control
-  // The fields in panel order; a null entry ends the list.
-  std::vector<PrintItemSource *> Sources;
+  // The print data objects of the fields in panel order; a null entry ends the list.
+  std::vector<IQELPrintData *> Sources;
 };
 
 struct GlobalOffsetSettings {

@@ -1,11 +1,48 @@
 #include "core/binaryfields.h"
 #include "core/codepage936.h"
+#include "document/interfaces.h"
 #include "document/printitem.h"
 
 #include <QtTest>
 
 using namespace op;
 using binary::get;
+
+namespace {
+
+// A property object with a text design and, when rotatable, a font design.
+class FakeDesign : public IQELTextDesign {
+ public:
+  Persistent *GetPersistent() override { return nullptr; }
+  int GetTextStyle() const override { return 0; }
+  QString GetName() const override { return {}; }
+  QString GetHelpText() const override { return {}; }
+  void SetName(const QString &) override {}
+  IQELDesign *GetDesignObject() override { return this; }
+  void SetTextStyle(int) override {}
+  QString GetFontName() const override { return QStringLiteral("黑体"); }
+  void SetFontName(const QString &) override {}
+  int GetFontSize() const override { return 14; }
+  void SetFontSize(int) override {}
+  bool GetFontBold() const override { return true; }
+  void SetFontBold(bool) override {}
+  bool GetFontItalic() const override { return false; }
+  void SetFontItalic(bool) override {}
+  bool GetFontUnderLine() const override { return true; }
+  void SetFontUnderLine(bool) override {}
+  bool GetFontStrikeOut() const override { return false; }
+  void SetFontStrikeOut(bool) override {}
+  int GetFontColor() const override { return kColorWindowText; }
+  void SetFontColor(int) override {}
+};
+
+class FakeRotatableDesign : public FakeDesign, public IQELFontDesign {
+ public:
+  int GetFontExtStyle() const override { return 900; }
+  void SetFontExtStyle(int) override {}
+};
+
+}  // namespace
 
 class TestPrintItem : public QObject {
   Q_OBJECT
@@ -218,8 +255,26 @@ class TestPrintItem : public QObject {
     QVERIFY(item.FontBlod && item.FontItalic && !item.FontUnderLine && item.FontStrikOut);
     QCOMPARE(item.FontColor, stored);
     QVERIFY(item.payload.isEmpty() && !item.HasFontExt && item.PrintType == 0 && item.PrintRect == ItemRect{});
-    FillItemHeader(item, nullptr);
+    FillItemHeader(item, static_cast<const ItemFont *>(nullptr));
     QCOMPARE(item.toBytes(), PrintItem().toBytes());
+  }
+
+  void rulesThroughPropertyObjects() {
+    FakeDesign plain;
+    FakeRotatableDesign rotatable;
+    PrintItem item;
+    FillItemHeader(item, static_cast<IQELDesign *>(&rotatable));
+    QCOMPARE(item.FontName, QStringLiteral("黑体"));
+    QCOMPARE(item.FontSize, 14);
+    QVERIFY(item.FontBlod && !item.FontItalic && item.FontUnderLine && !item.FontStrikOut);
+    QCOMPARE(item.FontColor, 0);
+    FillItemHeader(item, static_cast<IQELDesign *>(nullptr));
+    QVERIFY(item.FontName.isEmpty() && item.FontSize == 0);
+    const ControlGeometry control{10, 20, 30, 40, 200, 100};
+    QCOMPARE(DesignAngle(&rotatable), 900);
+    QCOMPARE(DesignAngle(&plain), 0);
+    QCOMPARE(ControlPrintRect(&control, static_cast<IQELDesign *>(&rotatable)), (ItemRect{20, 160, 60, 190}));
+    QCOMPARE(ControlPrintRect(&control, static_cast<IQELDesign *>(&plain)), (ItemRect{10, 20, 40, 60}));
   }
 
   void controlPrintRect_data() {
@@ -243,7 +298,6 @@ class TestPrintItem : public QObject {
     QCOMPARE(ControlBaseRect(nullptr), ItemRect{});
   }
 };
-
 
 QTEST_APPLESS_MAIN(TestPrintItem)
 #include "tst_printitem.moc"

@@ -255,6 +255,5 @@ class TestPrintBlock : public QObject {
   }
 };
 
-
 QTEST_APPLESS_MAIN(TestPrintBlock)
 #include "tst_printblock.moc"

@@ -74,7 +74,7 @@ struct Run {
   }
 };
 
-PrintTemplate a4Template(std::vector<PrintItemSource *> sources) {
+PrintTemplate a4Template(std::vector<IQELPrintData *> sources) {
   PrintTemplate tpl;
   tpl.Title = QStringLiteral("快递单");
   tpl.RealWidth = 210;  // 794 × 1123 screen pixels at 96 dpi: design scale 1
@@ -239,7 +239,6 @@ class TestPrintOneCopy : public QObject {
     QVERIFY(run.historyText.isEmpty());
   }
 };
-
 
 QTEST_MAIN(TestPrintOneCopy)
 #include "tst_printonecopy.moc"

@@ -350,6 +350,5 @@ class TestRenderer : public QObject {
   }
 };
 
-
 QTEST_MAIN(TestRenderer)
 #include "tst_renderer.moc"
