@@ -41,7 +41,9 @@ QByteArray sampleBytes() {
   return bytes;
 }
 
-double megabytesPerSecond(qsizetype bytes, double ms) { return double(bytes) / (1024.0 * 1024.0) / (ms / 1000.0); }
+double megabytesPerSecond(qsizetype bytes, double ms) {
+  return double(bytes) / (1024.0 * 1024.0) / (ms / 1000.0);
+}
 
 void textForm(const QByteArray &bytes) {
   QString text;

@@ -84,7 +84,9 @@ Statement &Database::shared(int index) {
   return *shared_[size_t(index)];
 }
 
-std::unique_ptr<Statement> Database::NewStatement(const QString &sql) { return std::make_unique<Statement>(*this, sql); }
+std::unique_ptr<Statement> Database::NewStatement(const QString &sql) {
+  return std::make_unique<Statement>(*this, sql);
+}
 
 Firebird::ITransaction *Database::transaction() {
   if (transaction_) return transaction_;
@@ -113,9 +115,13 @@ void Database::endTransaction(bool commit) {
   transaction_ = nullptr;  // commit and rollback release the interface
 }
 
-void Database::commit() { endTransaction(true); }
+void Database::commit() {
+  endTransaction(true);
+}
 
-void Database::rollback() { endTransaction(false); }
+void Database::rollback() {
+  endTransaction(false);
+}
 
 void Database::ExecWithText(Statement &statement, const QString &sql, const QString &text, bool commit,
                             const QString &parameterName, const QVariantMap &otherParameters) {
@@ -140,7 +146,8 @@ void Database::execute(const QString &sql, const QVariantMap &parameters) {
 
 qint64 Database::nextValue(const QString &sequence, qint64 step) {
   const QString name = validatedSequenceName(sequence);
-  Statement statement(*this, QStringLiteral("select gen_id(%1, cast(:step as bigint)) as newid from rdb$database").arg(name));
+  Statement statement(*this,
+                      QStringLiteral("select gen_id(%1, cast(:step as bigint)) as newid from rdb$database").arg(name));
   statement.bind(QStringLiteral("step"), step);
   statement.execute();
   if (!statement.next()) throw DbError(QStringLiteral("无法读取序列 ") + name);
@@ -152,21 +159,26 @@ void Database::restartSequence(const QString &sequence, qint64 value) {
   // into the SQL text; the effect equals "ALTER SEQUENCE … RESTART WITH value".
   const QString name = validatedSequenceName(sequence);
   Statement statement(
-      *this, QStringLiteral("select gen_id(%1, cast(:value as bigint) - gen_id(%1, 0)) as newid from rdb$database").arg(name));
+      *this,
+      QStringLiteral("select gen_id(%1, cast(:value as bigint) - gen_id(%1, 0)) as newid from rdb$database").arg(name));
   statement.bind(QStringLiteral("value"), value);
   statement.execute();
   if (!statement.next() || statement.toInt64(QStringLiteral("newid")) != value)
     throw DbError(QStringLiteral("无法重设序列 ") + name);
 }
 
-std::unique_ptr<Database> OpenDatabase(const QString &path) { return std::make_unique<Database>(path); }
+std::unique_ptr<Database> OpenDatabase(const QString &path) {
+  return std::make_unique<Database>(path);
+}
 
 void FreeStatement(std::unique_ptr<Statement> &statement) {
   if (statement) statement->close();
   statement.reset();
 }
 
-bool HasField(const Statement &statement, const QString &name) { return statement.hasField(name); }
+bool HasField(const Statement &statement, const QString &name) {
+  return statement.hasField(name);
+}
 
 QString appCounterSequence(int n) {
   if (n < 1 || n > 11) throw DbError(QStringLiteral("无效的计数器编号: %1").arg(n));

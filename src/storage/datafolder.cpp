@@ -25,7 +25,9 @@ QString normalizeStoredPath(const QString &path) {
   return normalized;
 }
 
-QString DataFolder::defaultsFolder() { return executableFolder() + QStringLiteral("/default"); }
+QString DataFolder::defaultsFolder() {
+  return executableFolder() + QStringLiteral("/default");
+}
 
 QString DataFolder::resolve(const QString &explicitDir) {
   if (!explicitDir.trimmed().isEmpty()) return QDir::cleanPath(QDir(explicitDir).absolutePath());

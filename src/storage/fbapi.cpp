@@ -31,11 +31,15 @@ Firebird::IMaster *master() {
   return instance;
 }
 
-Firebird::IUtil *util() { return master()->getUtilInterface(); }
+Firebird::IUtil *util() {
+  return master()->getUtilInterface();
+}
 
 Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
 
-Status::~Status() { status_->dispose(); }
+Status::~Status() {
+  status_->dispose();
+}
 
 QString statusText(const Firebird::IStatus *status) {
   char buffer[2048];
@@ -65,7 +69,9 @@ ParameterBlock::ParameterBlock(unsigned kind) {
   builder_ = guarded([&] { return util()->getXpbBuilder(&status_, kind, nullptr, 0); });
 }
 
-ParameterBlock::~ParameterBlock() { builder_->dispose(); }
+ParameterBlock::~ParameterBlock() {
+  builder_->dispose();
+}
 
 ParameterBlock &ParameterBlock::tag(unsigned char tag) {
   guarded([&] { builder_->insertTag(&status_, tag); });

@@ -4,8 +4,12 @@ namespace op {
 
 namespace {
 
-bool isNameStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isNamePart(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$'; }
+bool isNameStart(QChar c) {
+  return c.isLetter() || c == u'_';
+}
+bool isNamePart(QChar c) {
+  return c.isLetterOrNumber() || c == u'_' || c == u'$';
+}
 
 // Length of the literal, quoted identifier or comment starting at `i`, or 0 when none starts there.
 qsizetype skippableLength(const QString &sql, qsizetype i) {

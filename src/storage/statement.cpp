@@ -39,9 +39,12 @@ T load(const unsigned char *data, unsigned offset) {
 // Bytes per character of a text column in the given character set, for cutting the padding of CHAR.
 int bytesPerCharacter(unsigned charset) {
   switch (charset) {
-    case CharsetUtf8: return 4;
-    case 3: return 3;  // UNICODE_FSS
-    default: return 1;
+    case CharsetUtf8:
+      return 4;
+    case 3:
+      return 3;  // UNICODE_FSS
+    default:
+      return 1;
   }
 }
 
@@ -125,9 +128,9 @@ void Statement::prepare() {
   fb::Status status;
   const QByteArray text = translated_.toUtf8();
   fb::guarded([&] {
-    statement_ = database_->attachment()->prepare(&status, database_->transaction(), unsigned(text.size()),
-                                                  text.constData(), SQL_DIALECT_V6,
-                                                  IStatement::PREPARE_PREFETCH_METADATA);
+    statement_ =
+        database_->attachment()->prepare(&status, database_->transaction(), unsigned(text.size()), text.constData(),
+                                         SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
     outputMetadata_ = statement_->getOutputMetadata(&status);
   });
   readColumns();
@@ -275,15 +278,15 @@ void Statement::execute() {
       Firebird::ITransaction *transaction = database_->transaction();
       const unsigned flags = statement_->getFlags(&status);
       if (flags & IStatement::FLAG_HAS_CURSOR) {
-        cursor_ = statement_->openCursor(&status, transaction, inputMetadata,
-                                         const_cast<char *>(input.constData()), outputMetadata_, 0);
+        cursor_ = statement_->openCursor(&status, transaction, inputMetadata, const_cast<char *>(input.constData()),
+                                         outputMetadata_, 0);
         rowsAffected_ = 0;
         open_ = true;
         return;
       }
       row_ = QByteArray(int(outputMetadata_->getMessageLength(&status)), '\0');
-      statement_->execute(&status, transaction, inputMetadata, const_cast<char *>(input.constData()),
-                          outputMetadata_, row_.data());
+      statement_->execute(&status, transaction, inputMetadata, const_cast<char *>(input.constData()), outputMetadata_,
+                          row_.data());
       rowsAffected_ = qint64(statement_->getAffectedRecords(&status));
       // A statement with output but no cursor (insert … returning) gives exactly one row.
       if (outputMetadata_->getCount(&status) > 0) open_ = singletonPending_ = true;
@@ -342,7 +345,9 @@ void Statement::detach() {
   database_ = nullptr;
 }
 
-bool Statement::hasField(const QString &name) const { return open_ && fieldIndex_.contains(name.trimmed().toUpper()); }
+bool Statement::hasField(const QString &name) const {
+  return open_ && fieldIndex_.contains(name.trimmed().toUpper());
+}
 
 int Statement::columnIndex(const QString &name) const {
   const auto found = fieldIndex_.constFind(name.trimmed().toUpper());
@@ -375,15 +380,23 @@ QVariant Statement::value(int index) const {
         const QString padded = decodeText(data, length, charset);
         return padded.left(int(length) / bytesPerCharacter(charset));
       }
-      case SQL_SHORT: return scaled(load<short>(row, offset), scale, QMetaType::Int);
-      case SQL_LONG: return scaled(load<int>(row, offset), scale, QMetaType::Int);
-      case SQL_INT64: return scaled(load<qint64>(row, offset), scale, QMetaType::LongLong);
-      case SQL_FLOAT: return double(load<float>(row, offset));
+      case SQL_SHORT:
+        return scaled(load<short>(row, offset), scale, QMetaType::Int);
+      case SQL_LONG:
+        return scaled(load<int>(row, offset), scale, QMetaType::Int);
+      case SQL_INT64:
+        return scaled(load<qint64>(row, offset), scale, QMetaType::LongLong);
+      case SQL_FLOAT:
+        return double(load<float>(row, offset));
       case SQL_DOUBLE:
-      case SQL_D_FLOAT: return load<double>(row, offset);
-      case SQL_BOOLEAN: return load<unsigned char>(row, offset) != 0;
-      case SQL_TYPE_DATE: return decodeDate(load<ISC_DATE>(row, offset));
-      case SQL_TYPE_TIME: return decodeTime(load<ISC_TIME>(row, offset));
+      case SQL_D_FLOAT:
+        return load<double>(row, offset);
+      case SQL_BOOLEAN:
+        return load<unsigned char>(row, offset) != 0;
+      case SQL_TYPE_DATE:
+        return decodeDate(load<ISC_DATE>(row, offset));
+      case SQL_TYPE_TIME:
+        return decodeTime(load<ISC_TIME>(row, offset));
       case SQL_TIMESTAMP: {
         const auto stamp = load<ISC_TIMESTAMP>(row, offset);
         return QDateTime(decodeDate(stamp.timestamp_date), decodeTime(stamp.timestamp_time));
@@ -393,21 +406,34 @@ QVariant Statement::value(int index) const {
         if (outputMetadata_->getSubType(&status, i) == 1) return QString::fromUtf8(bytes);
         return bytes;
       }
-      default: throw DbError(QStringLiteral("不支持的字段类型: %1").arg(type));
+      default:
+        throw DbError(QStringLiteral("不支持的字段类型: %1").arg(type));
     }
   });
 }
 
-QVariant Statement::value(const QString &name) const { return value(columnIndex(name)); }
-bool Statement::isNull(const QString &name) const { return value(name).isNull(); }
+QVariant Statement::value(const QString &name) const {
+  return value(columnIndex(name));
+}
+bool Statement::isNull(const QString &name) const {
+  return value(name).isNull();
+}
 QString Statement::text(const QString &name) const {
   const QVariant v = value(name);
   return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
 }
-int Statement::toInt(const QString &name) const { return value(name).toInt(); }
-qint64 Statement::toInt64(const QString &name) const { return value(name).toLongLong(); }
-double Statement::toDouble(const QString &name) const { return value(name).toDouble(); }
-QDateTime Statement::toDateTime(const QString &name) const { return value(name).toDateTime(); }
+int Statement::toInt(const QString &name) const {
+  return value(name).toInt();
+}
+qint64 Statement::toInt64(const QString &name) const {
+  return value(name).toLongLong();
+}
+double Statement::toDouble(const QString &name) const {
+  return value(name).toDouble();
+}
+QDateTime Statement::toDateTime(const QString &name) const {
+  return value(name).toDateTime();
+}
 QByteArray Statement::bytes(const QString &name) const {
   const QVariant v = value(name);
   return v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();

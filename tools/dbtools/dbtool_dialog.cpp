@@ -32,7 +32,8 @@ DbToolDialog::DbToolDialog(Mode mode, QString databasePath, QWidget *parent)
   fileRow->addWidget(fileEdit_, 1);
   fileRow->addWidget(browseButton);
   if (backup) {
-    const QString name = QStringLiteral("QEL_DATA3_%1.FDB").arg(QDateTime::currentDateTime().toString("yyyyMMdd_hhmmss"));
+    const QString name =
+        QStringLiteral("QEL_DATA3_%1.FDB").arg(QDateTime::currentDateTime().toString("yyyyMMdd_hhmmss"));
     fileEdit_->setText(QDir::home().filePath(name));
   }
 
@@ -79,10 +80,12 @@ void DbToolDialog::run() {
       op::restoreDatabaseFile(file, databasePath_);
     }
   } catch (const op::DbError &error) {
-    QMessageBox::critical(this, QStringLiteral("错误"),
-                          (backup ? QStringLiteral("备份失败!\r\n") : QStringLiteral("还原失败!\r\n")) + error.message());
+    QMessageBox::critical(
+        this, QStringLiteral("错误"),
+        (backup ? QStringLiteral("备份失败!\r\n") : QStringLiteral("还原失败!\r\n")) + error.message());
     return;
   }
-  QMessageBox::information(this, QStringLiteral("提示"), backup ? QStringLiteral("备份完成!") : QStringLiteral("还原完成!"));
+  QMessageBox::information(this, QStringLiteral("提示"),
+                           backup ? QStringLiteral("备份完成!") : QStringLiteral("还原完成!"));
   accept();
 }

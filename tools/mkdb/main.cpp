@@ -25,8 +25,8 @@ void runScript(Firebird::IAttachment *attachment, const QString &scriptPath) {
     op::fb::guarded(
         [&] {
           Firebird::ITransaction *transaction = attachment->startTransaction(&status, 0, nullptr);
-          attachment->execute(&status, transaction, unsigned(text.size()), text.constData(), SQL_DIALECT_V6,
-                              nullptr, nullptr, nullptr, nullptr);
+          attachment->execute(&status, transaction, unsigned(text.size()), text.constData(), SQL_DIALECT_V6, nullptr,
+                              nullptr, nullptr, nullptr);
           transaction->commit(&status);
         },
         sql);

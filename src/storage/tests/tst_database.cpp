@@ -75,11 +75,12 @@ class TestDatabase_ : public QObject {
     const QString document = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<ROOT Title=\"发货单/出库 ~?>>\"/>";
     const QString stored = op::documentToStorageText(document);
     const QString md5 = op::md5Hex(stored.toLatin1());
-    db().ExecWithText(db().shared(1),
-                      "insert into PP_Items(Id, InnerID, ParaID, PYM, Title, Md5, ModiftyDate, RPData, ItemType, APPID) "
-                      "values (GEN_ID(GEN_PP_ITEMS_ID, 1), :id, :para, 'FHD', :title, :md5, CURRENT_TIMESTAMP, :RPData, "
-                      "1, 22)",
-                      stored, true, ":RPData", {{"id", "C3"}, {"para", "RPNULL"}, {"title", "发货单"}, {"md5", md5}});
+    db().ExecWithText(
+        db().shared(1),
+        "insert into PP_Items(Id, InnerID, ParaID, PYM, Title, Md5, ModiftyDate, RPData, ItemType, APPID) "
+        "values (GEN_ID(GEN_PP_ITEMS_ID, 1), :id, :para, 'FHD', :title, :md5, CURRENT_TIMESTAMP, :RPData, "
+        "1, 22)",
+        stored, true, ":RPData", {{"id", "C3"}, {"para", "RPNULL"}, {"title", "发货单"}, {"md5", md5}});
     auto q = db().NewStatement("select * from PP_Items where InnerID = :id");
     q->bind("id", "C3");
     q->open();
@@ -170,8 +171,9 @@ class TestDatabase_ : public QObject {
     QCOMPARE(q->toInt("opcode"), -99);
     QCOMPARE(q->text("INNERID").size(), 36);
 
-    q->setSql("select cast(:a as bigint) as a, cast(:b as double precision) as b, cast(:c as numeric(9,2)) as c, "
-              "'x' as d from rdb$database");
+    q->setSql(
+        "select cast(:a as bigint) as a, cast(:b as double precision) as b, cast(:c as numeric(9,2)) as c, "
+        "'x' as d from rdb$database");
     q->bindValues({{"a", Q_INT64_C(9007199254740993)}, {"b", 0.1}, {"c", 12.34}});
     q->open();
     QVERIFY(q->next());

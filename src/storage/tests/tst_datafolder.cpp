@@ -74,10 +74,14 @@ class TestDataFolder : public QObject {
   void storedPathsAreNormalised_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("windows") << "db\\QEL_DATA3.FDB" << "/root/db/QEL_DATA3.FDB";
-    QTest::newRow("nested") << "help\\help.chm" << "/root/help/help.chm";
-    QTest::newRow("leading") << "\\Config.ini" << "/root/Config.ini";
-    QTest::newRow("plain") << "video/a.mp4" << "/root/video/a.mp4";
+    QTest::newRow("windows") << "db\\QEL_DATA3.FDB"
+                             << "/root/db/QEL_DATA3.FDB";
+    QTest::newRow("nested") << "help\\help.chm"
+                            << "/root/help/help.chm";
+    QTest::newRow("leading") << "\\Config.ini"
+                             << "/root/Config.ini";
+    QTest::newRow("plain") << "video/a.mp4"
+                           << "/root/video/a.mp4";
   }
 
   void storedPathsAreNormalised() {

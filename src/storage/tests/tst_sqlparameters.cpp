@@ -14,15 +14,18 @@ class TestSqlParameters : public QObject {
                            << "insert into T (a, b) values (?, ?)" << QStringList{"INNERID", "TITLE"};
     QTest::newRow("repeated name") << "select gen_id(G, :v - gen_id(G, 0)) where x = :V"
                                    << "select gen_id(G, ? - gen_id(G, 0)) where x = ?" << QStringList{"V", "V"};
-    QTest::newRow("inside literal") << "select ':x' from t where a = :a" << "select ':x' from t where a = ?"
-                                    << QStringList{"A"};
-    QTest::newRow("doubled quote") << "select 'it''s :x' from t where a=:a" << "select 'it''s :x' from t where a=?"
-                                   << QStringList{"A"};
-    QTest::newRow("quoted identifier") << "select \"a:b\" from t" << "select \"a:b\" from t" << QStringList{};
+    QTest::newRow("inside literal") << "select ':x' from t where a = :a"
+                                    << "select ':x' from t where a = ?" << QStringList{"A"};
+    QTest::newRow("doubled quote") << "select 'it''s :x' from t where a=:a"
+                                   << "select 'it''s :x' from t where a=?" << QStringList{"A"};
+    QTest::newRow("quoted identifier") << "select \"a:b\" from t"
+                                       << "select \"a:b\" from t" << QStringList{};
     QTest::newRow("comments") << "select 1 -- :x\n from t /* :y */ where a = :z"
                               << "select 1 -- :x\n from t /* :y */ where a = ?" << QStringList{"Z"};
-    QTest::newRow("positional") << "select ? , :b, ?" << "select ? , ?, ?" << QStringList{"#1", "B", "#2"};
-    QTest::newRow("colon not a name") << "select a :: b, :1 from t" << "select a :: b, :1 from t" << QStringList{};
+    QTest::newRow("positional") << "select ? , :b, ?"
+                                << "select ? , ?, ?" << QStringList{"#1", "B", "#2"};
+    QTest::newRow("colon not a name") << "select a :: b, :1 from t"
+                                      << "select a :: b, :1 from t" << QStringList{};
   }
 
   void translates() {
