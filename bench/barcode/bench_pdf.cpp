@@ -19,9 +19,9 @@ namespace {
 
 using DrawBarcode = std::function<void(QPainter &, const QRectF &, const QByteArray &)>;
 
-const char *const kLabels[8] = {"收货人：张三", "电话：13800138000", "地址：北京市海淀区中关村大街1号",
-                                "寄件人：李四",   "单号：",            "数量：12",
-                                "备注：易碎品，轻放", "日期：2024-06-01"};
+const char *const kLabels[8] = {
+    "收货人：张三",       "电话：13800138000", "地址：北京市海淀区中关村大街1号", "寄件人：李四", "单号：", "数量：12",
+    "备注：易碎品，轻放", "日期：2024-06-01"};
 
 void printLoop(const QList<QByteArray> &texts, const DrawBarcode &draw) {
   QBuffer buffer;

@@ -8,29 +8,48 @@
 namespace op {
 namespace {
 
-bool isEan128(int type) { return type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C; }
+bool isEan128(int type) {
+  return type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C;
+}
 
 encoders::Output dispatch(const encoders::Input &in) {
   using namespace encoders;
   switch (in.type) {
-    case bcCode_2_5_interleaved: return twoOfFiveInterleaved(in);
-    case bcCode_2_5_industrial: return twoOfFiveIndustrial(in);
-    case bcCode_2_5_matrix: return twoOfFiveMatrix(in);
-    case bcCode39: return code39(in);
-    case bcCode39Extended: return code39Extended(in);
-    case bcCode93: return code93(in);
-    case bcCode93Extended: return code93Extended(in);
-    case bcCodeMSI: return msi(in);
-    case bcCodePostNet: return postNet(in);
-    case bcCodeCodabar: return codabar(in);
-    case bcCodeEAN8: return ean8(in);
-    case bcCodeEAN13: return ean13(in);
-    case bcCodeUPC_A: return upcA(in);
+    case bcCode_2_5_interleaved:
+      return twoOfFiveInterleaved(in);
+    case bcCode_2_5_industrial:
+      return twoOfFiveIndustrial(in);
+    case bcCode_2_5_matrix:
+      return twoOfFiveMatrix(in);
+    case bcCode39:
+      return code39(in);
+    case bcCode39Extended:
+      return code39Extended(in);
+    case bcCode93:
+      return code93(in);
+    case bcCode93Extended:
+      return code93Extended(in);
+    case bcCodeMSI:
+      return msi(in);
+    case bcCodePostNet:
+      return postNet(in);
+    case bcCodeCodabar:
+      return codabar(in);
+    case bcCodeEAN8:
+      return ean8(in);
+    case bcCodeEAN13:
+      return ean13(in);
+    case bcCodeUPC_A:
+      return upcA(in);
     case bcCodeUPC_E0:
-    case bcCodeUPC_E1: return upcE(in);
-    case bcCodeUPC_Supp2: return upcSupplement2(in);
-    case bcCodeUPC_Supp5: return upcSupplement5(in);
-    default: return code128(in);
+    case bcCodeUPC_E1:
+      return upcE(in);
+    case bcCodeUPC_Supp2:
+      return upcSupplement2(in);
+    case bcCodeUPC_Supp5:
+      return upcSupplement5(in);
+    default:
+      return code128(in);
   }
 }
 

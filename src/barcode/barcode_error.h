@@ -9,8 +9,7 @@ namespace op {
 // Raised when a text cannot be encoded; nothing is drawn then. The message is shown to users as is.
 class BarcodeError : public std::runtime_error {
  public:
-  explicit BarcodeError(const QString &message)
-      : std::runtime_error(message.toStdString()), message_(message) {}
+  explicit BarcodeError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
   const QString &message() const { return message_; }
 
  private:
@@ -21,8 +20,12 @@ class BarcodeError : public std::runtime_error {
 inline constexpr char kBarcodeClassName[] = "TQelBarcode";
 
 // Messages of the encoder.
-inline QString digitsRequiredMessage() { return QStringLiteral("条码必须是数字"); }
-inline QString wrongTypeMessage() { return QStringLiteral("%1: wrong BarcodeType").arg(kBarcodeClassName); }
+inline QString digitsRequiredMessage() {
+  return QStringLiteral("条码必须是数字");
+}
+inline QString wrongTypeMessage() {
+  return QStringLiteral("%1: wrong BarcodeType").arg(kBarcodeClassName);
+}
 inline QString wrongCode128TypeMessage() {
   return QStringLiteral("%1: wrong BarcodeType in Code_128").arg(kBarcodeClassName);
 }

@@ -70,10 +70,18 @@ Extent extentOf(const QList<PlacedText> &parts, int dataWidth) {
 QTransform unitTransform(const QRectF &rect, int quarter, double alongScale, double acrossScale, double x0) {
   QTransform t;
   switch (quarter) {
-    case 1: t.translate(rect.left(), rect.bottom()), t.rotate(-90); break;
-    case 2: t.translate(rect.right(), rect.bottom()), t.rotate(180); break;
-    case 3: t.translate(rect.right(), rect.top()), t.rotate(90); break;
-    default: t.translate(rect.left(), rect.top()); break;
+    case 1:
+      t.translate(rect.left(), rect.bottom()), t.rotate(-90);
+      break;
+    case 2:
+      t.translate(rect.right(), rect.bottom()), t.rotate(180);
+      break;
+    case 3:
+      t.translate(rect.right(), rect.top()), t.rotate(90);
+      break;
+    default:
+      t.translate(rect.left(), rect.top());
+      break;
   }
   t.scale(alongScale, acrossScale);
   t.translate(-x0, 0);
@@ -99,7 +107,8 @@ void paintElements(QPainter &painter, const QTransform &units, const QByteArray 
     int width = widths.of(pattern[i]);
     if (kind == ElementKind::Bar) {
       // Adjacent full bars become one rectangle.
-      while (i + 1 < pattern.size() && elementKind(pattern[i + 1]) == ElementKind::Bar) width += widths.of(pattern[++i]);
+      while (i + 1 < pattern.size() && elementKind(pattern[i + 1]) == ElementKind::Bar)
+        width += widths.of(pattern[++i]);
       fill(QRectF(x, 0, width, barHeight), options.colorBar);
     } else if (kind == ElementKind::ShortBar) {
       fill(QRectF(x, shortTop, width, barHeight - shortTop), options.colorBar);

@@ -12,12 +12,12 @@ class QPainter;
 namespace op {
 
 struct BarcodeDrawOptions {
-  int angle = 0;          // counter-clockwise degrees: 0, 90, 180 or 270 (other values: nearest quarter turn)
-  bool showText = true;   // draw the human-readable text
-  bool fill = false;      // paint a `color` rectangle behind each text part
-  QColor color = Qt::white;    // spaces and text background
-  QColor colorBar = Qt::black; // bars
-  QColor textColor = Qt::black; // the human-readable text
+  int angle = 0;                 // counter-clockwise degrees: 0, 90, 180 or 270 (other values: nearest quarter turn)
+  bool showText = true;          // draw the human-readable text
+  bool fill = false;             // paint a `color` rectangle behind each text part
+  QColor color = Qt::white;      // spaces and text background
+  QColor colorBar = Qt::black;   // bars
+  QColor textColor = Qt::black;  // the human-readable text
   QFont font = QFont(QStringLiteral("Arial"), 9);  // only its size is used; the face is always Arial
 };
 

@@ -33,7 +33,9 @@ constexpr std::array<SymbologyInfo, kBarcodeTypeCount> kSymbologies{{
 
 }  // namespace
 
-std::span<const SymbologyInfo> symbologies() { return kSymbologies; }
+std::span<const SymbologyInfo> symbologies() {
+  return kSymbologies;
+}
 
 const SymbologyInfo *symbologyInfo(int ordinal) {
   if (ordinal < 0 || ordinal >= kBarcodeTypeCount) return nullptr;

@@ -8,7 +8,9 @@ namespace {
 constexpr const char *kWide[10] = {"00110", "10001", "01001", "11000", "00101",
                                    "10100", "01100", "00011", "10010", "01010"};
 
-const char *wideOf(char digit) { return kWide[checkdigits::digitValue(digit)]; }
+const char *wideOf(char digit) {
+  return kWide[checkdigits::digitValue(digit)];
+}
 
 }  // namespace
 

@@ -38,7 +38,9 @@ QByteArray encodeValues(QList<int> values) {
   return pattern;
 }
 
-[[noreturn]] void badData(const QByteArray &text) { throw BarcodeError(code93BadDataMessage(cp936::decode(text))); }
+[[noreturn]] void badData(const QByteArray &text) {
+  throw BarcodeError(code93BadDataMessage(cp936::decode(text)));
+}
 
 }  // namespace
 

@@ -31,7 +31,9 @@ QByteArray leftPadded(const QByteArray &text, qsizetype length) {
 }
 
 // The characters at the fixed positions of a fixed-length code; longer texts keep the rest unused.
-QByteArray fixed(const QByteArray &text, qsizetype length) { return leftPadded(text, length).left(length); }
+QByteArray fixed(const QByteArray &text, qsizetype length) {
+  return leftPadded(text, length).left(length);
+}
 
 QByteArray digits(QByteArrayView text, const char *parity) {
   QByteArray pattern;

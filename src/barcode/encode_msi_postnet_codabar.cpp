@@ -24,7 +24,9 @@ int codabarIndex(char c) {
   return -1;
 }
 
-bool isCodabarStartStop(char c) { return codabarIndex(c) >= kCodabarDataCount; }
+bool isCodabarStartStop(char c) {
+  return codabarIndex(c) >= kCodabarDataCount;
+}
 
 QByteArray codabarCharacter(int index) {
   QByteArray elements;

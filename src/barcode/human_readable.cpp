@@ -17,12 +17,21 @@ QList<TextPart> humanReadableParts(int type, const QString &text, int dataWidth,
   constexpr int kAfterBars = 1000;
   QList<Group> groups;
   switch (type) {
-    case bcCodeEAN8: groups = {{0, 4, 3}, {4, 4, 35}}; break;
-    case bcCodeEAN13: groups = {{0, 1, -8}, {1, 6, 3}, {7, 6, 49}}; break;
-    case bcCodeUPC_A: groups = {{0, 1, -8}, {1, 5, 10}, {6, 5, 49}, {11, 1, kAfterBars}}; break;
+    case bcCodeEAN8:
+      groups = {{0, 4, 3}, {4, 4, 35}};
+      break;
+    case bcCodeEAN13:
+      groups = {{0, 1, -8}, {1, 6, 3}, {7, 6, 49}};
+      break;
+    case bcCodeUPC_A:
+      groups = {{0, 1, -8}, {1, 5, 10}, {6, 5, 49}, {11, 1, kAfterBars}};
+      break;
     case bcCodeUPC_E0:
-    case bcCodeUPC_E1: groups = {{0, 6, 3}, {6, 1, kAfterBars}}; break;
-    default: return {{text, dataWidth / 2.0, true}};
+    case bcCodeUPC_E1:
+      groups = {{0, 6, 3}, {6, 1, kAfterBars}};
+      break;
+    default:
+      return {{text, dataWidth / 2.0, true}};
   }
   QList<TextPart> parts;
   for (const Group &g : groups) {

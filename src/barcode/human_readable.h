@@ -8,7 +8,7 @@ namespace op {
 // One piece of the human-readable text, placed along the bars in drawing units.
 struct TextPart {
   QString text;
-  double x = 0;          // left edge, or the centre when `centred`
+  double x = 0;  // left edge, or the centre when `centred`
   bool centred = false;
 };
 

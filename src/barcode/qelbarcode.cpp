@@ -13,7 +13,9 @@ EncodedBarcode TQelBarcode::encode() {
   return encoded;
 }
 
-int TQelBarcode::dataWidth() { return patternWidth(encode().pattern, widths()); }
+int TQelBarcode::dataWidth() {
+  return patternWidth(encode().pattern, widths());
+}
 
 void TQelBarcode::drawBarcode(QPainter &painter, const QRectF &rect, bool fill, bool showText) {
   if (!(rect.width() > 0 && rect.height() > 0 && rect.right() > 0 && rect.bottom() > 0)) return;

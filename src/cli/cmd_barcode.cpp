@@ -55,7 +55,8 @@ QString parseArgs(const QStringList &args, BarcodeArgs &parsed) {
     } else if (option == "--angle") {
       bool ok = false;
       parsed.angle = args[++i].toInt(&ok);
-      if (!ok || parsed.angle % 90 != 0 || parsed.angle < 0 || parsed.angle > 270) return "角度必须是 0、90、180 或 270";
+      if (!ok || parsed.angle % 90 != 0 || parsed.angle < 0 || parsed.angle > 270)
+        return "角度必须是 0、90、180 或 270";
     } else if (option == "--out") {
       parsed.out = args[++i];
     } else if (option == "--size") {

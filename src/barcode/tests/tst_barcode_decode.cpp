@@ -50,7 +50,9 @@ class TestBarcodeDecode : public QObject {
         {bcCode128A, "HELLO 12", false, "HELLO 12"},
         {bcCode128B, "Hello-123456", false, "Hello-123456"},
         {bcCode128C, "12345", false, "012345"},
-        {bcCodeEAN128B, "AB12&FNC1;34", false, "AB12\x1d" "34"},
+        {bcCodeEAN128B, "AB12&FNC1;34", false,
+         "AB12\x1d"
+         "34"},
         {bcCodeEAN128C, "0112345678901231", false, "0112345678901231"},
         {bcCode39, "CODE-39", false, "CODE-39"},
         {bcCode93, "CODE93 X", false, "CODE93 X"},

@@ -96,7 +96,7 @@ class TestBarcodeEncoding : public QObject {
     QFETCH(QString, kind);
     QFETCH(QByteArray, input);
     QFETCH(int, expected);
-    const int actual = kind == "mod10"  ? checkdigits::modulo10(input)
+    const int actual = kind == "mod10" ? checkdigits::modulo10(input)
                        : kind == "msi" ? checkdigits::msiModulo10(input)
                                        : checkdigits::supplement5(input);
     QCOMPARE(actual, expected);
@@ -157,10 +157,10 @@ class TestBarcodeEncoding : public QObject {
   void encodingTwiceGivesTheSameBarcode_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
-    const QStringList texts{"12345", "1234567", "1234567", "CODE 39", "Code39 ext!", "ABC12", "Abc12", "1234",
-                            "CODE93", "Code 93 ext", "1234", "12345", "A12-34B", "12345670", "690123456789",
-                            "03600029145", "123456", "123456", "12", "24699", "10&FNC1;12", "0123",
-                            "&FNC1;0112345"};
+    const QStringList texts{"12345",   "1234567",  "1234567",      "CODE 39",     "Code39 ext!",  "ABC12",
+                            "Abc12",   "1234",     "CODE93",       "Code 93 ext", "1234",         "12345",
+                            "A12-34B", "12345670", "690123456789", "03600029145", "123456",       "123456",
+                            "12",      "24699",    "10&FNC1;12",   "0123",        "&FNC1;0112345"};
     for (int type = 0; type < kBarcodeTypeCount; ++type)
       QTest::newRow(symbologyInfo(type)->displayName) << type << texts[type];
   }
