@@ -6,8 +6,23 @@
 namespace op {
 
 namespace {
+
 constexpr unsigned SegmentSize = 32768;
+
+// The blob's length as the engine reports it, for reserving the buffer once; 0 when unknown.
+ISC_LONG totalLength(Firebird::IBlob *blob, fb::Status &status) {
+  const unsigned char item = isc_info_blob_total_length;
+  unsigned char answer[16] = {};
+  blob->getInfo(&status, 1, &item, sizeof answer, answer);
+  if (answer[0] != isc_info_blob_total_length) return 0;
+  // Item, 2-byte length, then the value; both little-endian.
+  const unsigned size = std::min(4u, unsigned(answer[1]) | (unsigned(answer[2]) << 8));
+  ISC_LONG length = 0;
+  for (unsigned i = 0; i < size; ++i) length |= ISC_LONG(answer[3 + i]) << (8 * i);
+  return length;
 }
+
+}  // namespace
 
 ISC_QUAD writeBlob(Database &database, const QByteArray &bytes) {
   fb::Status status;
@@ -37,6 +52,7 @@ QByteArray readBlob(Database &database, ISC_QUAD id) {
   try {
     fb::guarded([&] {
       blob = database.attachment()->openBlob(&status, database.transaction(), &id, 0, nullptr);
+      bytes.reserve(qsizetype(totalLength(blob, status)));
       char buffer[SegmentSize];  // segment lengths are 16-bit
       for (;;) {
         unsigned length = 0;

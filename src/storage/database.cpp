@@ -129,6 +129,8 @@ void Database::ExecWithText(Statement &statement, const QString &sql, const QStr
   statement.setSql(sql);
   statement.bindValues(otherParameters);
   statement.bindBlobText(parameterName, text);
+  if (!statement.hasParameter(parameterName))
+    throw DbError(QStringLiteral("SQL 中没有参数 :%1").arg(parameterName.trimmed().remove(u':')));
   try {
     statement.execute();
   } catch (...) {

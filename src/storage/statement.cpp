@@ -121,6 +121,10 @@ void Statement::bindValues(const QVariantMap &values) {
   for (auto it = values.begin(); it != values.end(); ++it) bind(it.key(), it.value());
 }
 
+bool Statement::hasParameter(const QString &name) const {
+  return markers_.contains(parameterKey(name));
+}
+
 void Statement::prepare() {
   if (statement_) return;
   if (!database_) throw DbError(QStringLiteral("数据库连接已关闭"));

@@ -52,6 +52,8 @@ class Statement {
   void bindBlobText(const QString &name, const QString &text);
   void bindValues(const QVariantMap &values);
   void clearBindings() { bound_.clear(); }
+  // True when the SQL text names the parameter (with or without ":", any case).
+  bool hasParameter(const QString &name) const;
 
   // Runs the statement with the bound values. A select leaves its result open before the first row.
   void execute();

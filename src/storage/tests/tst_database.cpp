@@ -234,6 +234,8 @@ class TestDatabase_ : public QObject {
     op::Statement &q = db().shared(5);
     QVERIFY_THROWS_EXCEPTION(
         DbError, db().ExecWithText(q, "insert into PP_NoSuchTable (x) values (:Blob)", "abc", true, "Blob"));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, db().ExecWithText(q, "update PP_List set Title = :Title", "abc", true, "Blob", {{"Title", "x"}}));
     QVERIFY(!q.isOpen());
     QVERIFY(db().inTransaction());  // the earlier delete is still pending, not committed
     db().rollback();
