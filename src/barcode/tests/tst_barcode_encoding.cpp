@@ -58,6 +58,55 @@ class TestBarcodeEncoding : public QObject {
     QCOMPARE(encoded(bcCodeEAN128B, "AB&FNC1;12").displayText, QStringLiteral("AB12"));
   }
 
+  void textAfterEncoding_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("checksum");
+    QTest::addColumn<QString>("storedText");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("digits-only trimmed") << int(bcCode_2_5_interleaved) << " 1234 " << false << "1234"
+                                         << "1234";
+    QTest::newRow("others not trimmed") << int(bcCode39) << " AB " << false << " AB "
+                                        << " AB ";
+    QTest::newRow("EAN-8 check on the copy") << int(bcCodeEAN8) << "1234567" << true << "1234567"
+                                             << "12345670";
+    QTest::newRow("EAN-8 keeps the last 7") << int(bcCodeEAN8) << "91234567" << true << "91234567"
+                                            << "12345670";
+    QTest::newRow("EAN-8 padded") << int(bcCodeEAN8) << "123" << false << "123"
+                                  << "00000123";
+    QTest::newRow("EAN-13 padded, no check") << int(bcCodeEAN13) << "12" << false << "12"
+                                             << "0000000000012";
+    QTest::newRow("EAN-13 longer text") << int(bcCodeEAN13) << "69012345678921" << false << "69012345678921"
+                                        << "6901234567892";
+    QTest::newRow("UPC-A check over first 11") << int(bcCodeUPC_A) << "036000291450" << true << "036000291450"
+                                               << "036000291452";
+    QTest::newRow("UPC-E check replaces 7th") << int(bcCodeUPC_E0) << "123455" << true << "0123457"
+                                              << "0123457";
+    QTest::newRow("UPC-E without check") << int(bcCodeUPC_E0) << "123455" << false << "0123455"
+                                         << "0123455";
+    QTest::newRow("EAN128C check on the copy") << int(bcCodeEAN128C) << "&FNC1;12" << true << "&FNC1;12"
+                                               << "0123";
+    QTest::newRow("csmNone adds nothing") << int(bcCode_2_5_interleaved) << "12345" << true << "12345"
+                                          << "12345";
+  }
+  void textAfterEncoding() {
+    QFETCH(int, type);
+    QFETCH(QString, text);
+    QFETCH(bool, checksum);
+    QFETCH(QString, storedText);
+    QFETCH(QString, display);
+    const bool none = QByteArray(QTest::currentDataTag()).startsWith("csmNone");
+    const EncodedBarcode result = encodeBarcode(type, text, checksum, none ? csmNone : csmModulo10);
+    QCOMPARE(result.text, storedText);
+    QCOMPARE(result.displayText, display);
+  }
+
+  void code39SkipsAndMaps() {
+    QCOMPARE(encoded(bcCode39, "ab-C").pattern, encoded(bcCode39, "-C").pattern);
+    QCOMPARE(encoded(bcCode39Extended, "a!").pattern, encoded(bcCode39, "+A/A").pattern);
+    QCOMPARE(encoded(bcCode39Extended, QStringLiteral("a中")).pattern, encoded(bcCode39, "+A").pattern);
+  }
+
   void elementWidthsFollowTheRatioClamp_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("modul");
