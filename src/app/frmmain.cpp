@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
@@ -37,6 +38,8 @@ QLabel *linkLabel(const QString &caption, QWidget *parent) {
 TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("TFrmMain"));
   setWindowIcon(appIcon(QStringLiteral("overprint")));
+  // Without a window manager "maximised" means nothing: cover the screen's free area as well.
+  if (const QScreen *screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   setWindowState(Qt::WindowMaximized);
   createActions();
   createMenus();
@@ -245,7 +248,7 @@ QWidget *TFrmMain::createFillInArea() {
   auto *scroll = new QScrollArea(area);
   scroll->setObjectName(QStringLiteral("fillInArea"));
   scroll->setWidgetResizable(true);
-  scroll->setBackgroundRole(QPalette::Dark);
+  scroll->setStyleSheet(QStringLiteral("QScrollArea#fillInArea > QWidget > QWidget { background: #e9edf1; }"));
   fillInHost_ = new QWidget(scroll);
   auto *hostLayout = new QVBoxLayout(fillInHost_);
   auto *placeholder = new QLabel(QStringLiteral("请在左侧选择一个模版"), fillInHost_);
