@@ -58,8 +58,10 @@ int main(int argc, char **argv) {
   int runs = 9;
   QString screenshot;
   for (int i = 0; i < args.size(); ++i) {
-    if (args[i] == "--screenshot" && i + 1 < args.size()) screenshot = args[++i];
-    else runs = std::max(1, args[i].toInt());
+    if (args[i] == "--screenshot" && i + 1 < args.size())
+      screenshot = args[++i];
+    else
+      runs = std::max(1, args[i].toInt());
   }
 
   QTemporaryDir folder;

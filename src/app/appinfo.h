@@ -8,12 +8,16 @@ namespace op::app {
 inline const QString kProductName = QStringLiteral("Overprint 套打");
 constexpr int kVersionMajor = 2;
 constexpr int kVersionMinor = 7;
-constexpr int kAppId = 22;             // marks the program's own rows in shared tables
+constexpr int kAppId = 22;  // marks the program's own rows in shared tables
 constexpr int kExpectedSchemaVersion = 1;
 
 // "  Ver: 2.7 ", appended to the window caption.
-inline QString versionSuffix() { return QStringLiteral("  Ver: %1.%2 ").arg(kVersionMajor).arg(kVersionMinor); }
-inline QString versionText() { return QStringLiteral("Ver: %1.%2").arg(kVersionMajor).arg(kVersionMinor); }
+inline QString versionSuffix() {
+  return QStringLiteral("  Ver: %1.%2 ").arg(kVersionMajor).arg(kVersionMinor);
+}
+inline QString versionText() {
+  return QStringLiteral("Ver: %1.%2").arg(kVersionMajor).arg(kVersionMinor);
+}
 
 // Entries of the data folder.
 inline const QString kConfigFile = QStringLiteral("Config.ini");

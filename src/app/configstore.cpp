@@ -9,7 +9,8 @@ namespace op::app {
 namespace {
 
 const QString kSelectConfig = QStringLiteral("select * from PP_CONFIG where configid = :configid");
-const QString kUpdateConfig = QStringLiteral("update  PP_CONFIG set CONFIG_IVALUE = :ivalue where configid = :configid");
+const QString kUpdateConfig =
+    QStringLiteral("update  PP_CONFIG set CONFIG_IVALUE = :ivalue where configid = :configid");
 const QString kDeleteConfig = QStringLiteral("delete from PP_CONFIG where CONFIGID = :configid");
 const QString kInsertConfig = QStringLiteral(
     "insert into PP_CONFIG (ID, CONFIGID, CONFIG_CVALUE, CONFIG_IVALUE) "

@@ -1,8 +1,8 @@
 #include "app/excelprobe.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -29,8 +29,8 @@ bool tryOdbc(const QString &path) {
       const QStringList tables = db.tables();
       if (!tables.isEmpty()) {
         QSqlQuery query(db);
-        ok = query.exec(QStringLiteral("select * from %1").arg(db.driver()->escapeIdentifier(
-            tables.first(), QSqlDriver::TableName)));
+        ok = query.exec(QStringLiteral("select * from %1")
+                            .arg(db.driver()->escapeIdentifier(tables.first(), QSqlDriver::TableName)));
       }
       db.close();
     }

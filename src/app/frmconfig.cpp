@@ -88,8 +88,9 @@ void TFrmConfig::buildControls() {
   connect(ok_, &QPushButton::clicked, this, &TFrmConfig::saveAndClose);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(addIn_, &QPushButton::clicked, this, [] {
-    showNotice(QStringLiteral("本系统在 Linux 上没有浏览器右键地址识别插件，无需初始化。\r\n"
-                              "其他程序可以把要识别的文本写入数据文件夹的 Addr.txt，交给本程序识别。"));
+    showNotice(
+        QStringLiteral("本系统在 Linux 上没有浏览器右键地址识别插件，无需初始化。\r\n"
+                       "其他程序可以把要识别的文本写入数据文件夹的 Addr.txt，交给本程序识别。"));
   });
 }
 

@@ -121,7 +121,8 @@ void TFrmMain::createMenus() {
   add(settings, {MainCommand::ExcelSettings, MainCommand::DictionarySettings});
   settings->addSeparator();
   add(settings, {MainCommand::ConfigCenter});
-  add(menuBar()->addMenu(QStringLiteral("视图")), {MainCommand::ViewMinimal, MainCommand::ViewCompact, MainCommand::ViewFull});
+  add(menuBar()->addMenu(QStringLiteral("视图")),
+      {MainCommand::ViewMinimal, MainCommand::ViewCompact, MainCommand::ViewFull});
   add(menuBar()->addMenu(QStringLiteral("系统")), {MainCommand::Backup, MainCommand::Restore});
   QMenu *help = menuBar()->addMenu(QStringLiteral("帮助"));
   add(help, {MainCommand::Help, MainCommand::Website});
@@ -155,7 +156,8 @@ QWidget *TFrmMain::createLinkButton(MainCommand id, QWidget *parent) {
   button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   button->setAutoRaise(true);
   button->setIconSize(QSize(16, 16));
-  button->setStyleSheet(QStringLiteral("QToolButton:enabled { color: #1f5fbf; } QToolButton:hover { text-decoration: underline; }"));
+  button->setStyleSheet(
+      QStringLiteral("QToolButton:enabled { color: #1f5fbf; } QToolButton:hover { text-decoration: underline; }"));
   return button;
 }
 
@@ -208,9 +210,8 @@ QWidget *TFrmMain::createCataloguePanel() {
   panelStack_->addWidget(videoPage);
   layout->addWidget(panelStack_, 1);
 
-  connect(tabs_, &QTabBar::currentChanged, panelStack_, [this](int index) {
-    panelStack_->setCurrentIndex(index == 1 ? 1 : 0);
-  });
+  connect(tabs_, &QTabBar::currentChanged, panelStack_,
+          [this](int index) { panelStack_->setCurrentIndex(index == 1 ? 1 : 0); });
   connect(videos_, &VideoTutorialPanel::videoActivated, this,
           [this](const QString &path) { launcher_->openUrl(QUrl::fromLocalFile(path)); });
   return panel;
@@ -229,7 +230,8 @@ QWidget *TFrmMain::createFillInArea() {
   quickLayout->setContentsMargins(6, 4, 6, 4);
   quickPrint_ = new QPushButton(appIcon(QStringLiteral("print")), QStringLiteral("&P打印"), quickBar);
   quickContinuous_ = new QPushButton(appIcon(QStringLiteral("quickprint")), QStringLiteral("&Q快速连续打印"), quickBar);
-  for (auto [button, id] : {std::pair{quickPrint_, MainCommand::Print}, std::pair{quickContinuous_, MainCommand::QuickPrint}}) {
+  for (auto [button, id] :
+       {std::pair{quickPrint_, MainCommand::Print}, std::pair{quickContinuous_, MainCommand::QuickPrint}}) {
     QAction *action = command(id);
     button->setIconSize(QSize(20, 20));
     button->setMinimumHeight(30);
@@ -284,18 +286,26 @@ void TFrmMain::applyCaptions() {
   setWindowTitle(kProductName + versionSuffix());
 }
 
-void TFrmMain::setTutorialVideos(const QStringList &paths) { videos_->setVideos(paths); }
+void TFrmMain::setTutorialVideos(const QStringList &paths) {
+  videos_->setVideos(paths);
+}
 
-bool TFrmMain::tutorialPanelShown() const { return panelStack_->currentIndex() == 1; }
+bool TFrmMain::tutorialPanelShown() const {
+  return panelStack_->currentIndex() == 1;
+}
 
 void TFrmMain::openSettings() {
   TFrmConfig dialog(db_, this);
   dialog.exec();
 }
 
-void TFrmMain::openHelp() { launcher_->openUrl(QUrl::fromLocalFile(QDir(dataDir_).filePath(kHelpFile))); }
+void TFrmMain::openHelp() {
+  launcher_->openUrl(QUrl::fromLocalFile(QDir(dataDir_).filePath(kHelpFile)));
+}
 
-void TFrmMain::openWebsite() { launcher_->openUrl(QUrl(kWebsite)); }
+void TFrmMain::openWebsite() {
+  launcher_->openUrl(QUrl(kWebsite));
+}
 
 void TFrmMain::showAbout() {
   QMessageBox box(this);

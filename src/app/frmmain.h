@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QAction>
-#include <QMap>
 #include <QMainWindow>
+#include <QMap>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>

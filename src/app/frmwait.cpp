@@ -35,7 +35,9 @@ void TFrmWait::mousePressEvent(QMouseEvent *event) {
   QFrame::mousePressEvent(event);
 }
 
-WidgetWaitPresenter::~WidgetWaitPresenter() { delete window_; }
+WidgetWaitPresenter::~WidgetWaitPresenter() {
+  delete window_;
+}
 
 void WidgetWaitPresenter::show(const QString &text) {
   delete window_;

@@ -2,7 +2,9 @@
 
 #include <QHash>
 
-static void initAppResources() { Q_INIT_RESOURCE(app); }
+static void initAppResources() {
+  Q_INIT_RESOURCE(app);
+}
 
 namespace op::app {
 

@@ -8,7 +8,9 @@
 
 namespace op::app {
 
-bool ShellLauncher::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+bool ShellLauncher::openUrl(const QUrl &url) {
+  return QDesktopServices::openUrl(url);
+}
 
 QString ShellLauncher::toolPath(const QString &name) {
   return QDir(QCoreApplication::applicationDirPath()).filePath(name);

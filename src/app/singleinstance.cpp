@@ -13,8 +13,7 @@ const QByteArray kActivate = QByteArrayLiteral("activate\n");
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString &dataDir, QObject *parent)
-    : QObject(parent), name_(serverName(dataDir)) {
+SingleInstance::SingleInstance(const QString &dataDir, QObject *parent) : QObject(parent), name_(serverName(dataDir)) {
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket *socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -22,9 +22,9 @@ class TFrmMain;
 class StartupSequence {
  public:
   struct Options {
-    QString dataDir;                       // --data-dir or OVERPRINT_DATA_DIR; empty for the default folder
-    ExcelProbe probe = probeExcelAccess;   // the Excel access probe of the Config.ini step
-    bool singleInstance = true;            // refuse a second program on the same data folder
+    QString dataDir;                      // --data-dir or OVERPRINT_DATA_DIR; empty for the default folder
+    ExcelProbe probe = probeExcelAccess;  // the Excel access probe of the Config.ini step
+    bool singleInstance = true;           // refuse a second program on the same data folder
   };
   enum class Outcome {
     Ready,           // the main window can be shown

@@ -9,10 +9,14 @@ namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Information: break;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Information:
+      break;
   }
   return QMessageBox::Information;
 }
@@ -26,8 +30,7 @@ void WidgetMessageSink::show(MessageIcon icon, const QString &title, const QStri
 }
 
 bool WidgetMessageSink::ask(const QString &title, const QString &text) {
-  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                  QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
   box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
   box.setDefaultButton(QMessageBox::No);

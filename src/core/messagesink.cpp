@@ -21,14 +21,24 @@ MessageSink *installed = nullptr;
 
 }  // namespace
 
-MessageSink &messageSink() { return installed ? *installed : stderrSink; }
+MessageSink &messageSink() {
+  return installed ? *installed : stderrSink;
+}
 
-void setMessageSink(MessageSink *sink) { installed = sink; }
+void setMessageSink(MessageSink *sink) {
+  installed = sink;
+}
 
-void showError(const QString &text) { messageSink().show(MessageIcon::Error, QStringLiteral("错误"), text); }
+void showError(const QString &text) {
+  messageSink().show(MessageIcon::Error, QStringLiteral("错误"), text);
+}
 
-void showNotice(const QString &text) { messageSink().show(MessageIcon::Information, QStringLiteral("提示"), text); }
+void showNotice(const QString &text) {
+  messageSink().show(MessageIcon::Information, QStringLiteral("提示"), text);
+}
 
-bool askYesNo(const QString &text) { return messageSink().ask(QStringLiteral("提示"), text); }
+bool askYesNo(const QString &text) {
+  return messageSink().ask(QStringLiteral("提示"), text);
+}
 
 }  // namespace op

@@ -20,7 +20,9 @@ void TCommFun::HideWait() {
   if (presenter_) presenter_->hide();
 }
 
-QString TCommFun::GetID() const { return getId(); }
+QString TCommFun::GetID() const {
+  return getId();
+}
 
 void TCommFun::setWaitPresenter(WaitPresenter *presenter) {
   if (presenter_ && shown_) presenter_->hide();

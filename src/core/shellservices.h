@@ -35,8 +35,12 @@ class TCommFun {
   bool shown_ = false;
 };
 
-inline void ShowWait(const QString &text) { TCommFun::instance().ShowWait(text); }
-inline void HideWait() { TCommFun::instance().HideWait(); }
+inline void ShowWait(const QString &text) {
+  TCommFun::instance().ShowWait(text);
+}
+inline void HideWait() {
+  TCommFun::instance().HideWait();
+}
 
 // Shows the wait window for the lifetime of the guard, so it is hidden on every path, failures included.
 class WaitGuard {

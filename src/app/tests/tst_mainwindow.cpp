@@ -88,18 +88,19 @@ void TestMainWindow::toolBarAndQuickBar() {
   TFrmMain window;
   QToolBar *bar = window.findChild<QToolBar *>("mainToolBar");
   QVERIFY(bar);
-  QCOMPARE(menuCaptions(bar),
-           (QStringList{"导入模板", "导出模板", "打印", "快速连续打印", "Excel设置", "字典表设置", "设置中心",
-                        "用户管理", "修改设计模板", "历史纪录", "关于"}));
-  for (QAction *action : bar->actions()) QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->text()));
+  QCOMPARE(menuCaptions(bar), (QStringList{"导入模板", "导出模板", "打印", "快速连续打印", "Excel设置", "字典表设置",
+                                           "设置中心", "用户管理", "修改设计模板", "历史纪录", "关于"}));
+  for (QAction *action : bar->actions())
+    QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->text()));
   QCOMPARE(window.quickPrintButton()->text(), QString("&P打印"));
   QCOMPARE(window.quickContinuousButton()->text(), QString("&Q快速连续打印"));
   QCOMPARE(window.panelTabs()->count(), 2);
   QCOMPARE(window.panelTabs()->tabText(0), QString(" 操作面板 "));
   QCOMPARE(window.panelTabs()->tabText(1), QString(" 视频教程"));
   QCOMPARE(window.catalogueTree()->topLevelItemCount(), 0);
-  for (auto [id, caption] : {std::pair{MainCommand::NewCategory, "新建类别  "}, std::pair{MainCommand::NewTemplate, "新建模版  "},
-                             std::pair{MainCommand::Rename, "重命名    "}, std::pair{MainCommand::DeleteTemplate, "删除模板   "}}) {
+  for (auto [id, caption] :
+       {std::pair{MainCommand::NewCategory, "新建类别  "}, std::pair{MainCommand::NewTemplate, "新建模版  "},
+        std::pair{MainCommand::Rename, "重命名    "}, std::pair{MainCommand::DeleteTemplate, "删除模板   "}}) {
     QCOMPARE(window.command(id)->text(), QString::fromUtf8(caption));
     QVERIFY(!window.command(id)->isEnabled());
   }

@@ -98,14 +98,14 @@ void TestStartup::schemaVersion_data() {
   QTest::addColumn<bool>("ready");
   QTest::addColumn<QString>("message");
   QTest::newRow("1 passes") << QList<int>{1} << true << QString();
-  QTest::newRow("2 needs a newer program") << QList<int>{2} << false
-                                           << "数据库的版本和程序不匹配!\r\n程序的版本要低于数据库的版本，请升级程序！\r\n";
+  QTest::newRow("2 needs a newer program")
+      << QList<int>{2} << false << "数据库的版本和程序不匹配!\r\n程序的版本要低于数据库的版本，请升级程序！\r\n";
   QTest::newRow("highest of 1 and 2") << QList<int>{1, 2} << false
                                       << "数据库的版本和程序不匹配!\r\n程序的版本要低于数据库的版本，请升级程序！\r\n";
-  QTest::newRow("0 needs a newer database") << QList<int>{0} << false
-                                            << "数据库的版本和程序不匹配!\r\n程序的版本要高于数据库的版本，请升级数据库！\r\n";
-  QTest::newRow("no rows: NULL reads 0") << QList<int>{} << false
-                                         << "数据库的版本和程序不匹配!\r\n程序的版本要高于数据库的版本，请升级数据库！\r\n";
+  QTest::newRow("0 needs a newer database")
+      << QList<int>{0} << false << "数据库的版本和程序不匹配!\r\n程序的版本要高于数据库的版本，请升级数据库！\r\n";
+  QTest::newRow("no rows: NULL reads 0")
+      << QList<int>{} << false << "数据库的版本和程序不匹配!\r\n程序的版本要高于数据库的版本，请升级数据库！\r\n";
 }
 
 void TestStartup::schemaVersion() {
@@ -140,13 +140,18 @@ void TestStartup::schemaVersion() {
 
 void TestStartup::settingsReadIntoMemory() {
   TestDataFolder folder;
-  folder.execute({"update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
-                  "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
-                  "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
-                  "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
-                  "delete from PP_CONFIG where CONFIGID = :id", "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id"},
-                 {{{"v", 5}, {"id", 1}}, {{"v", -12}, {"id", 2}}, {{"v", 7}, {"id", 3}}, {{"v", 1}, {"id", 4}},
-                  {{"id", 5}}, {{"v", 1}, {"id", 6}}});
+  folder.execute(
+      {"update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
+       "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
+       "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id",
+       "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id", "delete from PP_CONFIG where CONFIGID = :id",
+       "update PP_CONFIG set CONFIG_IVALUE = :v where CONFIGID = :id"},
+      {{{"v", 5}, {"id", 1}},
+       {{"v", -12}, {"id", 2}},
+       {{"v", 7}, {"id", 3}},
+       {{"v", 1}, {"id", 4}},
+       {{"id", 5}},
+       {{"v", 1}, {"id", 6}}});
   op::GlobalSettings::instance().setAutoPrintInterval(4321);  // a missing row leaves the setting alone
   RecordingSink sink;
   StartupSequence startup;
