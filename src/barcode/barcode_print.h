@@ -24,9 +24,8 @@ bool DrawBarcodeItem(QPainter &painter, const PrintItem &item, const QRect &rect
 // Installs DrawBarcodeItem as the renderer's barcode drawer; failures of single barcodes are ignored there.
 // Defined here so that only programs that print (and link the printing library) pull the renderer in.
 inline void InstallBarcodeDrawer() {
-  SetBarcodeDrawer([](QPainter &painter, const PrintItem &item, const QRect &rect) {
-    DrawBarcodeItem(painter, item, rect);
-  });
+  SetBarcodeDrawer(
+      [](QPainter &painter, const PrintItem &item, const QRect &rect) { DrawBarcodeItem(painter, item, rect); });
 }
 
 }  // namespace op
