@@ -167,9 +167,9 @@ std::optional<PrintRecord> PrintHistoryStore::readRecord(const QString &innerid,
   QString text;
   int isGZip = 0;
   try {
-    auto query = db_.NewStatement(QStringLiteral(
-        "select PP_PrintHistory.PrintData, PP_PrintHistory.isGZip FROM PP_PrintHistory "
-        "where PP_PrintHistory.innerid = :InnerID"));
+    auto query =
+        db_.NewStatement(QStringLiteral("select PP_PrintHistory.PrintData, PP_PrintHistory.isGZip FROM PP_PrintHistory "
+                                        "where PP_PrintHistory.innerid = :InnerID"));
     query->bind(QStringLiteral("InnerID"), innerid);
     query->open();
     if (!query->next()) {

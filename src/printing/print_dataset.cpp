@@ -27,7 +27,9 @@ bool PrintDataSet::currentRowPrintable() const {
 MemoryDataSet::MemoryDataSet(QStringList columns, QList<QStringList> rows)
     : columns_(std::move(columns)), rows_(std::move(rows)) {}
 
-void MemoryDataSet::moveTo(int row) { current_ = row < 0 || row >= rowCount() ? rowCount() : row; }
+void MemoryDataSet::moveTo(int row) {
+  current_ = row < 0 || row >= rowCount() ? rowCount() : row;
+}
 
 QString MemoryDataSet::value(int column) const {
   if (eof() || column < 0) return {};

@@ -8,7 +8,9 @@ namespace op {
 
 namespace {
 
-bool callPace(const QuickPrintHooks &hooks) { return !hooks.pace || hooks.pace(); }
+bool callPace(const QuickPrintHooks &hooks) {
+  return !hooks.pace || hooks.pace();
+}
 
 void callApply(const QuickPrintHooks &hooks, const PrintDataSet &rows) {
   if (hooks.applyRow) hooks.applyRow(rows);

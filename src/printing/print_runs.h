@@ -28,8 +28,8 @@ struct QuickPrintHooks {
 
 struct QuickPrintOptions {
   LayoutSettings layout;
-  bool autoPrint = false;           // "自动连续快速打印": one copy per data row
-  PrintDataSet *rows = nullptr;     // the data grid's rows; null or closed prints once
+  bool autoPrint = false;        // "自动连续快速打印": one copy per data row
+  PrintDataSet *rows = nullptr;  // the data grid's rows; null or closed prints once
   QString documentTitle;
 };
 
