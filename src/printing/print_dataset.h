@@ -46,6 +46,7 @@ class MemoryDataSet : public PrintDataSet {
   void moveTo(int row) override;
   QStringList columnNames() const override { return columns_; }
   QString value(int column) const override;
+  using PrintDataSet::value;
 
  private:
   QStringList columns_;
@@ -67,6 +68,7 @@ class CsvDataSet : public PrintDataSet {
   void moveTo(int row) override;
   QStringList columnNames() const override { return columns_; }
   QString value(int column) const override;
+  using PrintDataSet::value;
 
   // Splits one CSV record (without its final line break).
   static QStringList parseRecord(const QByteArray &record);
