@@ -2,6 +2,9 @@
 
 #include "controls/checkbox.h"
 #include "controls/combobox.h"
+#include "controls/currency_edit.h"
+#include "controls/currency_label.h"
+#include "controls/date_edit.h"
 #include "controls/edit.h"
 #include "controls/grid.h"
 #include "controls/image.h"
@@ -25,8 +28,11 @@ void registerFieldKinds() {
   registerCheckBoxClass();
   registerRadioButtonClass();
   registerComboBoxClass();
+  registerCurrencyEditClass();
+  registerCurrencyLabelClass();
   registerImageClass();
   registerGridClass();
+  registerDateEditClass();
   registerZipCodeClass();
   registerPersonCardClass();
   registerLineClass();
