@@ -162,8 +162,8 @@ int runPrint(const CommandContext &context) {
       printError("未找到模板: " + args.templateId);
       return 1;
     }
-    const QString customData =
-        readBlob(*db, "select CustomData from PP_CustomData where InnerID = :InnerID", args.templateId, "CustomData");
+    const QString customData = documentFromStorageText(
+        readBlob(*db, "select CustomData from PP_CustomData where InnerID = :InnerID", args.templateId, "CustomData"));
     auto document = readDocument(documentFromStorageText(stored));
     if (!document) {
       printError("模板数据为空: " + args.templateId);
@@ -184,13 +184,16 @@ int runPrint(const CommandContext &context) {
     tpl.Title = document->Title();
     tpl.RealWidth = offset.RealWidth;
     tpl.RealHeight = offset.RealHeight;
-    tpl.DesignWidth = document->panelSize().width();
-    tpl.DesignHeight = document->panelSize().height();
+    // Without a fill-in panel the design size is the background picture's, else the document's own.
+    const QSize panel =
+        document->panelSize().isValid() ? document->panelSize() : QSize(document->Width(), document->Height());
+    tpl.DesignWidth = panel.width();
+    tpl.DesignHeight = panel.height();
     tpl.PrintLeft = offset.PrintLeft;
     tpl.PrintTop = offset.PrintTop;
     tpl.RealType = offset.RealType;
     tpl.BackgroundText = document->ImageData();
-    tpl.BackgroundSize = document->panelSize();
+    tpl.BackgroundSize = panel;
     tpl.Sources = printSources(*document);
 
     CsvDataSet rows;
