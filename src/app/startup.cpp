@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/termination_signals.h"
 
 #include <QDir>
 
@@ -124,6 +125,7 @@ int runProgram(QApplication &application) {
           window->activateWindow();
         });
         window->showMaximized();
+        quitOnTerminationSignals(application);
         exitCode = application.exec();
         break;
       }

@@ -38,6 +38,8 @@ int main(int argc, char **argv) {
   // Drawing text and pictures needs a GUI application; no window is ever shown.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  // Same name as the program, so both resolve the same per-user data folder.
+  QGuiApplication::setApplicationName(QStringLiteral("overprint"));
   QStringList args = app.arguments().mid(1);
 
   op::cli::CommandContext context;
