@@ -124,6 +124,10 @@ void TPCostomCurrencyLabel::compose() {
   emit changed();
 }
 
+TPCostomCurrencyEdit *TPCostomCurrencyLabel::link() const {
+  return link_.data();
+}
+
 QString TPCostomCurrencyLabel::linkId() const {
   return link_ ? link_->GetID() : QString();
 }

@@ -55,7 +55,7 @@ class TPCostomCurrencyLabel : public QelElementField {
   bool boShowText() const;
 
   // Following a money edit (DateLinkId): the edit, nullptr when there is none or it was deleted.
-  TPCostomCurrencyEdit *link() const { return link_.data(); }
+  TPCostomCurrencyEdit *link() const;
   QString linkId() const;
   void setLinkId(const QString &editId);
 
