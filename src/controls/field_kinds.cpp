@@ -1,5 +1,6 @@
 #include "controls/field_kinds.h"
 
+#include "controls/barcode_field.h"
 #include "controls/checkbox.h"
 #include "controls/combobox.h"
 #include "controls/currency_edit.h"
@@ -35,6 +36,7 @@ void registerFieldKinds() {
   registerDateEditClass();
   registerZipCodeClass();
   registerPersonCardClass();
+  registerBarcodeClass();
   registerLineClass();
   registerShapeClass();
   // Further kinds register here, in the order of the class table.
