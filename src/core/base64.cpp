@@ -2,7 +2,9 @@
 
 #include "core/codepage936.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace op::base64 {
 namespace {
@@ -22,37 +24,37 @@ constexpr DecodeTable kDecode;
 }  // namespace
 
 QByteArray encode(const QByteArray &bytes, Slash slash) {
-  const char slashChar = slash == Slash::Underscore ? '_' : '/';
-  const qsizetype groups = (bytes.size() + 2) / 3;
-  const qsizetype chars = groups * 4;
-  QByteArray out;
-  out.resize(chars + chars / kLineLength * 2);
+  char alphabet[65];
+  std::copy(std::begin(kAlphabet), std::end(kAlphabet), alphabet);
+  if (slash == Slash::Underscore) alphabet[63] = '_';
+
+  const qsizetype n = bytes.size();
+  const qsizetype chars = (n + 2) / 3 * 4;
+  QByteArray out(chars + chars / kLineLength * 2, Qt::Uninitialized);
   char *dst = out.data();
   const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
-  const qsizetype n = bytes.size();
-  int column = 0;
-  auto put = [&](char c) {
-    *dst++ = c == '/' ? slashChar : c;
-    if (++column == kLineLength) {
-      *dst++ = '\r';
-      *dst++ = '\n';
-      column = 0;
-    }
+  auto putGroup = [&](unsigned v) {
+    dst[0] = alphabet[v >> 18];
+    dst[1] = alphabet[(v >> 12) & 63];
+    dst[2] = alphabet[(v >> 6) & 63];
+    dst[3] = alphabet[v & 63];
+    dst += 4;
   };
+  // Whole lines: 57 input bytes give 76 characters and a CR LF.
+  constexpr qsizetype kLineBytes = kLineLength / 4 * 3;
   qsizetype i = 0;
-  for (; i + 2 < n; i += 3) {
-    const unsigned v = (src[i] << 16) | (src[i + 1] << 8) | src[i + 2];
-    put(kAlphabet[v >> 18]);
-    put(kAlphabet[(v >> 12) & 63]);
-    put(kAlphabet[(v >> 6) & 63]);
-    put(kAlphabet[v & 63]);
+  for (; i + kLineBytes <= n; i += kLineBytes) {
+    for (qsizetype j = i; j < i + kLineBytes; j += 3) putGroup((src[j] << 16) | (src[j + 1] << 8) | src[j + 2]);
+    *dst++ = '\r';
+    *dst++ = '\n';
   }
+  for (; i + 2 < n; i += 3) putGroup((src[i] << 16) | (src[i + 1] << 8) | src[i + 2]);
   if (i < n) {
-    const unsigned v = (src[i] << 16) | (i + 1 < n ? src[i + 1] << 8 : 0);
-    put(kAlphabet[v >> 18]);
-    put(kAlphabet[(v >> 12) & 63]);
-    put(i + 1 < n ? kAlphabet[(v >> 6) & 63] : '=');
-    put('=');
+    const bool two = i + 1 < n;
+    const unsigned v = (src[i] << 16) | (two ? src[i + 1] << 8 : 0);
+    putGroup(v);
+    dst[-1] = '=';
+    if (!two) dst[-2] = '=';
   }
   out.truncate(dst - out.data());
   return out;
