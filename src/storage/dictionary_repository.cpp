@@ -7,8 +7,8 @@ namespace op {
 
 namespace {
 
-DictEntry entryFrom(const Statement &q) {
-  DictEntry entry;
+DictionaryEntry entryFrom(const Statement &q) {
+  DictionaryEntry entry;
   entry.id = q.toInt(QStringLiteral("ID"));
   entry.innerId = q.text(QStringLiteral("InnerID")).trimmed();
   entry.title = q.text(QStringLiteral("Title"));
@@ -66,8 +66,8 @@ void DictionaryRepository::deleteDictionary(const QString &innerId) {
          {{QStringLiteral("InnerID"), innerId}});
 }
 
-std::vector<DictEntry> DictionaryRepository::entries(const QString &dirId) {
-  std::vector<DictEntry> out;
+std::vector<DictionaryEntry> DictionaryRepository::entries(const QString &dirId) {
+  std::vector<DictionaryEntry> out;
   auto q = db_.NewStatement(QStringLiteral("select * from PP_DictDetail where DirId = :DirId order by ID"));
   q->bind(QStringLiteral("DirId"), dirId);
   q->open();
@@ -75,17 +75,17 @@ std::vector<DictEntry> DictionaryRepository::entries(const QString &dirId) {
   return out;
 }
 
-std::optional<DictEntry> DictionaryRepository::entry(const QString &innerId) {
+std::optional<DictionaryEntry> DictionaryRepository::entry(const QString &innerId) {
   auto q = db_.NewStatement(QStringLiteral("select * from PP_DictDetail where InnerID = :InnerID"));
   q->bind(QStringLiteral("InnerID"), innerId.trimmed());
   q->open();
   if (!q->next()) return std::nullopt;
-  DictEntry found = entryFrom(*q);
+  DictionaryEntry found = entryFrom(*q);
   q->close();
   return found;
 }
 
-void DictionaryRepository::addEntry(const DictEntry &entry) {
+void DictionaryRepository::addEntry(const DictionaryEntry &entry) {
   change(db_,
          QStringLiteral("insert into PP_DictDetail (ID, InnerID, Title, DictData, PYM, DirId) "
                         "values (GEN_ID(GEN_PP_DICTDETAIL_ID, 1), :InnerID, :Title, :DictData, :PYM, :DirId)"),

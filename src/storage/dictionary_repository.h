@@ -20,7 +20,7 @@ struct Dictionary {
   QString title;
 };
 
-struct DictEntry {
+struct DictionaryEntry {
   int id = 0;
   QString innerId;
   QString title;
@@ -44,9 +44,9 @@ class DictionaryRepository {
   void deleteDictionary(const QString &innerId);
 
   // Entries of one dictionary (by its InnerID) in ID order.
-  std::vector<DictEntry> entries(const QString &dirId);
-  std::optional<DictEntry> entry(const QString &innerId);
-  void addEntry(const DictEntry &entry);
+  std::vector<DictionaryEntry> entries(const QString &dirId);
+  std::optional<DictionaryEntry> entry(const QString &innerId);
+  void addEntry(const DictionaryEntry &entry);
   // Title and data only; PYM stays as it was.
   void updateEntry(const QString &innerId, const QString &title, const QString &dictData);
   void deleteEntry(const QString &innerId);

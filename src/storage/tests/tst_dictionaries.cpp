@@ -5,7 +5,7 @@
 #include "storage/dictionary_repository.h"
 #include "testdatabase.h"
 
-using op::DictEntry;
+using op::DictionaryEntry;
 using op::DictionaryRepository;
 
 class TestDictionaries : public QObject {
@@ -40,7 +40,7 @@ class TestDictionaries : public QObject {
     repo().addEntry({0, "E2", "上海", "上海市", "SH", "D1"});
     repo().addEntry({0, "E3", "其他", "其他", "QT", "D9"});
     repo().updateEntry("E1", "广州", "广州市");
-    const std::vector<DictEntry> entries = repo().entries("D1");
+    const std::vector<DictionaryEntry> entries = repo().entries("D1");
     QCOMPARE(entries.size(), size_t(2));
     QCOMPARE(entries[0].title, QString("广州"));
     QCOMPARE(entries[0].dictData, QString("广州市"));
