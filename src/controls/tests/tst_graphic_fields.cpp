@@ -3,14 +3,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "controls/checkbox.h"
 #include "controls/grid.h"
 #include "controls/image.h"
 #include "controls/line.h"
 #include "controls/shape.h"
+#include "controls/zipcode_edit.h"
 #include "core/base64.h"
 #include "document/control_registry.h"
 #include "document/edit_panels.h"
 #include "document/printitem.h"
+#include "printing/printblock.h"
+#include "printing/printtarget.h"
 #include "printing/renderer.h"
 #include "../../printing/tests/inkbox.h"
 
@@ -285,6 +289,55 @@ class TestGraphicFields : public QObject {
     QCOMPARE(markQuadrant(page.copy(30, 40, 80, 40)), QStringLiteral("TL"));
     const QRect ink = inkBox(page);
     QVERIFY2(QRect(30, 40, 20, 10).adjusted(-1, -1, 1, 1).contains(ink), qPrintable(QString::number(ink.width())));
+  }
+  // A filled-in form through the real print path: items packed into one block, scaled to 300 dpi and drawn
+  // into a PDF. The square's ink on the page is where the design puts it, scaled.
+  void printedPage() {
+    TEditPanels document;
+    document.setPanelSize(QSize(500, 300));
+    TQELZipCodeEdit zip(&document);
+    zip.setGeometry(QRect(20, 20, 284, 30));
+    zip.setZipCodeStr(QStringLiteral("518057"));
+    TQELCheckBox box(&document);
+    box.setGeometry(QRect(20, 60, 25, 17));
+    box.setChecked(true);
+    TQelLine line(&document);
+    line.setGeometry(QRect(20, 100, 300, 10));
+    line.setPenWidth(2);
+    TQelShape shape(&document);
+    shape.setGeometry(QRect(340, 20, 120, 30));
+    shape.setShapeType(kShapeSquare);
+    shape.setFullFill(true);
+    TQELImage image(&document);
+    image.setGeometry(QRect(340, 80, 80, 40));
+    image.setPicture(markedPicture());
+    TQELGrid grid(&document);
+    std::vector<std::unique_ptr<PrintItem>> owned;
+    for (QelElementField *field : std::initializer_list<QelElementField *>{&zip, &box, &line, &shape, &image, &grid})
+      for (int i = 0; i < field->GetPrintData()->GetPrintDataCount(); ++i)
+        if (auto item = field->GetPrintData()->GetPrinteData(i)) owned.push_back(std::move(item));
+    QCOMPARE(owned.size(), size_t(6 + 1 + 1 + 1 + 1));  // the grid adds nothing
+    std::vector<const PrintItem *> items;
+    for (const auto &item : owned) items.push_back(item.get());
+    QByteArray block = BuildPrintBlock(items);
+    const double factor = 300.0 / 96.0;
+    QVERIFY(ScalePrintBlock(block, factor, factor));
+    const QString pdf = QStringLiteral("/tmp/kinds_printed_page.pdf");
+    PdfTarget target(pdf, 300);
+    QVERIFY(target.beginDocument(QStringLiteral("kinds")));
+    QImage page(QSize(1600, 1000), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    QVERIFY(DrawPrintBlock(block, &painter, 0, kDrawShapes, 0));
+    painter.end();
+    QVERIFY(DrawPrintBlock(block, target.painter(), 0, kDrawAll, 0));
+    QVERIFY(target.endDocument());
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    // Square: 30 × 30 design pixels centred in the 120-pixel field at (340, 20), scaled by 300/96.
+    const QRect ink = inkBox(page);
+    const int left = int(340 * factor), right = int(460 * factor), top = int(20 * factor), bottom = int(50 * factor);
+    QVERIFY(qAbs(ink.center().x() - (left + right) / 2) <= 2);
+    QVERIFY(qAbs(ink.width() - (bottom - top)) <= 2 && qAbs(ink.height() - (bottom - top)) <= 2);
   }
 };
 
