@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/designed.h"
-#include "document/printitem.h"
 #include "document/field.h"
+#include "document/printitem.h"
 
 namespace op {
 

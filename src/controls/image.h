@@ -12,8 +12,8 @@ namespace op {
 class IQelImageDesign {
  public:
   virtual ~IQelImageDesign() = default;
-  virtual void SetImageBase64(const QString &text) = 0;   // as ImageData
-  virtual void LoadImageFile(const QString &path) = 0;    // only an existing, readable file changes the picture
+  virtual void SetImageBase64(const QString &text) = 0;  // as ImageData
+  virtual void LoadImageFile(const QString &path) = 0;   // only an existing, readable file changes the picture
   virtual void ClearImage() = 0;
 };
 

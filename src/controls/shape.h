@@ -86,8 +86,7 @@ class TQelShape : public TPCostomShape {
 // Property object of the shape field.
 class TPShapeDesigned : public TQelFontDesigned, public TQelDbStoreDesigned, public IQelShapeDesign {
  public:
-  explicit TPShapeDesigned(TPCostomShape &shape)
-      : TQelFontDesigned(shape), TQelDbStoreDesigned(shape), shape_(shape) {}
+  explicit TPShapeDesigned(TPCostomShape &shape) : TQelFontDesigned(shape), TQelDbStoreDesigned(shape), shape_(shape) {}
 
   const PropertyTable &publishedProperties() const override;
   QString displayName() const override { return shape_.displayName(); }

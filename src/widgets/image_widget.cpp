@@ -22,8 +22,8 @@ void ImageWidget::paintEvent(QPaintEvent *) {
 }
 
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent *) {
-  const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                    QStringLiteral("图像文件(JPEG,BMP) (*.jpg *.bmp)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("图像文件(JPEG,BMP) (*.jpg *.bmp)"));
   if (!path.isEmpty()) image_.loadFile(path);
 }
 

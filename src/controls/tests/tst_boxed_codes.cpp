@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "../../printing/tests/inkbox.h"
 #include "controls/personcard_edit.h"
 #include "controls/zipcode_edit.h"
 #include "document/class_registry.h"
@@ -11,7 +12,6 @@
 #include "document/edit_panels.h"
 #include "document/printitem.h"
 #include "printing/renderer.h"
-#include "../../printing/tests/inkbox.h"
 
 using namespace op;
 
@@ -64,8 +64,10 @@ class TestBoxedCodes : public QObject {
     QTest::addColumn<int>("boxes");
     QTest::addColumn<QString>("displayName");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("postal code") << "TQELZipCodeEdit" << 6 << "邮政编码控件" << "选择邮政编码";
-    QTest::newRow("ID card") << "TPersonCardCodeEdit" << 18 << "证件号码控件" << "选择证件号码";
+    QTest::newRow("postal code") << "TQELZipCodeEdit" << 6 << "邮政编码控件"
+                                 << "选择邮政编码";
+    QTest::newRow("ID card") << "TPersonCardCodeEdit" << 18 << "证件号码控件"
+                             << "选择证件号码";
   }
   void kinds() {
     QFETCH(QString, className);
@@ -167,7 +169,8 @@ class TestBoxedCodes : public QObject {
     QTest::newRow("postal flat") << 6 << QSize(284, 18) << QRect(263, -1, 20, 20)
                                  << QList<int>{4, 47, 91, 134, 178, 221} << 0;
     QTest::newRow("card") << 18 << QSize(284, 30) << QRect(263, 5, 20, 20)
-                          << QList<int>{4, 18, 33, 47, 62, 76, 91, 105, 120, 134, 149, 163, 178, 192, 207, 221, 236, 250}
+                          << QList<int>{4,   18,  33,  47,  62,  76,  91,  105, 120,
+                                        134, 149, 163, 178, 192, 207, 221, 236, 250}
                           << 6;
   }
   void layout() {

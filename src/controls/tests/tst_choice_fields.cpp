@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "../../printing/tests/inkbox.h"
 #include "controls/checkbox.h"
 #include "controls/combobox.h"
 #include "controls/radiobutton.h"
@@ -12,7 +13,6 @@
 #include "document/edit_panels.h"
 #include "document/printitem.h"
 #include "printing/renderer.h"
-#include "../../printing/tests/inkbox.h"
 
 using namespace op;
 
@@ -56,13 +56,13 @@ class TestChoiceFields : public QObject {
     TQELCheckBox box;
     QCOMPARE(propertyNames(*box.designObject()),
              QStringList({"TextStyle", "FontName", "FontSize", "FontBold", "FontItalic", "FontUnderLine",
-                          "FontStrikeOut", "Top", "Left", "Height", "Width", "FontExtStyle", "ControlName",
-                          "ControlId", "FontColor", "LableCaption", "CheckGroup", "BoDefaultCheck", "DbStoreFlag"}));
+                          "FontStrikeOut", "Top", "Left", "Height", "Width", "FontExtStyle", "ControlName", "ControlId",
+                          "FontColor", "LableCaption", "CheckGroup", "BoDefaultCheck", "DbStoreFlag"}));
     TQELComboBox list;
-    QCOMPARE(propertyNames(*list.designObject()),
-             QStringList({"TextStyle", "FontName", "FontSize", "FontBold", "FontItalic", "FontUnderLine",
-                          "FontStrikeOut", "Top", "Left", "Height", "Width", "FontExtStyle", "ControlName",
-                          "ControlId", "FontColor"}));
+    QCOMPARE(
+        propertyNames(*list.designObject()),
+        QStringList({"TextStyle", "FontName", "FontSize", "FontBold", "FontItalic", "FontUnderLine", "FontStrikeOut",
+                     "Top", "Left", "Height", "Width", "FontExtStyle", "ControlName", "ControlId", "FontColor"}));
     IQELDesign *listDesign = list.GetDesign();
     QVERIFY(query<IQELFontDesign>(listDesign) && query<IQELTextDesign>(listDesign));
     QVERIFY(!query<IQELDBStore>(listDesign));
@@ -227,7 +227,8 @@ class TestChoiceFields : public QObject {
 
   void radioButtonIsCreatedButNeverWritten() {
     TEditPanels document;
-    auto *radio = qobject_cast<TQELRadioButton *>(ClassRegistry::instance().create(QStringLiteral(" tqelradiobutton "), &document));
+    auto *radio = qobject_cast<TQELRadioButton *>(
+        ClassRegistry::instance().create(QStringLiteral(" tqelradiobutton "), &document));
     QVERIFY(radio);
     QCOMPARE(radio->caption(), QString());
     QVERIFY(!dynamic_cast<IQELElment *>(static_cast<QelField *>(radio)));

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../../printing/tests/inkbox.h"
 #include "controls/checkbox.h"
 #include "controls/grid.h"
 #include "controls/image.h"
@@ -16,7 +17,6 @@
 #include "printing/printblock.h"
 #include "printing/printtarget.h"
 #include "printing/renderer.h"
-#include "../../printing/tests/inkbox.h"
 
 using namespace op;
 
@@ -28,10 +28,9 @@ QStringList propertyNames(const Persistent &object) {
   return names;
 }
 
-const QStringList kFontAndPlace{"TextStyle", "FontName",      "FontSize",    "FontBold",     "FontItalic",
-                                "FontUnderLine", "FontStrikeOut", "Top",     "Left",         "Height",
-                                "Width",     "FontExtStyle",  "ControlName", "ControlId",    "FontColor",
-                                "BoPrintLabel"};
+const QStringList kFontAndPlace{"TextStyle",     "FontName",  "FontSize",  "FontBold",    "FontItalic", "FontUnderLine",
+                                "FontStrikeOut", "Top",       "Left",      "Height",      "Width",      "FontExtStyle",
+                                "ControlName",   "ControlId", "FontColor", "BoPrintLabel"};
 
 QImage render(const PrintItem &item, QSize page = QSize(300, 200)) {
   QImage image(page, QImage::Format_RGB32);
@@ -82,7 +81,8 @@ class TestGraphicFields : public QObject {
     const QStringList lineTail{"PenColor", "PenStyle", "PenWidth", "lineType", "AntiAliasing", "DbStoreFlag"};
     QCOMPARE(propertyNames(*line.designObject()), kFontAndPlace + lineTail);
     TQelShape shape;
-    const QStringList shapeTail{"penColor", "penStyle", "penWidth", "ShapeType", "FullFill", "AntiAliasing", "DbStoreFlag"};
+    const QStringList shapeTail{"penColor", "penStyle",     "penWidth",   "ShapeType",
+                                "FullFill", "AntiAliasing", "DbStoreFlag"};
     QCOMPARE(propertyNames(*shape.designObject()), kFontAndPlace + shapeTail);
     grid.setName(QStringLiteral("QELGrid12"));
     QCOMPARE(grid.GetDesign()->GetHelpText(), QStringLiteral("表格12"));
@@ -130,7 +130,8 @@ class TestGraphicFields : public QObject {
     QVERIFY(!line.GetPrintData()->GetPrinteData(0));
   }
 
-  // Drawn lines (the end point itself is not drawn): every type, also on a quarter-turned page, where the line turns with the page.
+  // Drawn lines (the end point itself is not drawn): every type, also on a quarter-turned page, where the line turns
+  // with the page.
   void linesOnThePage_data() {
     QTest::addColumn<int>("lineType");
     QTest::addColumn<int>("angle");
