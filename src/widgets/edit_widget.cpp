@@ -28,6 +28,8 @@ class FormatValidator : public QValidator {
 
 EditWidget::EditWidget(TPCostomEdit &edit, QWidget *parent)
     : FieldWidget(edit, parent), edit_(edit), line_(new QLineEdit(this)), button_(new QToolButton(this)) {
+  // Children made after the widget was shown on a visible surface must be shown themselves.
+  line_->show();
   line_->setValidator(new FormatValidator(edit, line_));
   line_->setFont(font());
   button_->setArrowType(Qt::DownArrow);

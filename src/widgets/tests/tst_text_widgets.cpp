@@ -64,6 +64,22 @@ class TestTextWidgets : public QObject {
     QVERIFY(widget.isNull());
   }
 
+  void shownOnAVisibleSurface() {
+    QWidget surface;
+    surface.resize(300, 100);
+    surface.show();
+    TQELEdit edit;
+    edit.setGeometry(QRect(10, 10, 200, 24));
+    TQELMemo memo;
+    memo.setGeometry(QRect(10, 40, 200, 50));
+    auto *editWidget = qobject_cast<EditWidget *>(createFieldWidget(edit, &surface));
+    auto *memoWidget = qobject_cast<MemoWidget *>(createFieldWidget(memo, &surface));
+    QVERIFY(editWidget->lineEdit()->isVisible());
+    QVERIFY(memoWidget->textEdit()->isVisible());
+    edit.setText("WWWW");
+    QVERIFY(!inkBox(surface).isEmpty());
+  }
+
   void labelAlignment_data() {
     QTest::addColumn<int>("textStyle");
     QTest::addColumn<QString>("where");
