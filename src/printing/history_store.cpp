@@ -131,11 +131,16 @@ QImage PrintHistoryStore::cachedBackground(const QString &key) {
   return image;
 }
 
-QVector<HistoryRow> PrintHistoryStore::list(const HistoryFilter *filter) {
+QVector<HistoryRow> PrintHistoryStore::list(const HistoryFilter *filter, int offset, int limit) {
   QVariantMap parameters;
   QString sql = QString::fromLatin1(kListColumns);
   if (filter) sql += filter->conditions(parameters);
   sql += QStringLiteral(" order by PP_PrintHistory.CreateDate Descending");
+  if (limit > 0) {
+    sql += QStringLiteral(" rows :RowFrom to :RowTo");
+    parameters.insert(QStringLiteral("RowFrom"), qint64(offset) + 1);
+    parameters.insert(QStringLiteral("RowTo"), qint64(offset) + limit);
+  }
   auto query = db_.NewStatement(sql);
   query->bindValues(parameters);
   query->open();

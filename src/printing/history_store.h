@@ -65,8 +65,9 @@ class PrintHistoryStore {
   // The same decoded to a picture (null when absent or unreadable); the last one decoded is remembered.
   QImage cachedBackground(const QString &key);
 
-  // Rows newest first, all of them or those matching the filter. Throws DbError.
-  QVector<HistoryRow> list(const HistoryFilter *filter = nullptr);
+  // Rows newest first, all of them or those matching the filter; with `limit` > 0 only `limit` rows from the
+  // 0-based position `offset`. Throws DbError.
+  QVector<HistoryRow> list(const HistoryFilter *filter = nullptr, int offset = 0, int limit = 0);
   // The decoded record of a row, bounds-checked; nullopt with a message when it is missing or damaged.
   std::optional<PrintRecord> readRecord(const QString &innerid, QString *error = nullptr);
   // Deletes one row or every row matching the filter; committed, rolled back on failure. Throw DbError.

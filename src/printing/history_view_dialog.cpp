@@ -31,7 +31,35 @@ namespace op {
 void HistoryListModel::setRows(QVector<HistoryRow> rows) {
   beginResetModel();
   rows_ = std::move(rows);
+  fetch_ = nullptr;
+  complete_ = true;
   endResetModel();
+}
+
+void HistoryListModel::setSource(Fetch fetch) {
+  beginResetModel();
+  fetch_ = std::move(fetch);
+  rows_ = fetch_(0, kPageSize);
+  complete_ = rows_.size() < kPageSize;
+  endResetModel();
+}
+
+bool HistoryListModel::canFetchMore(const QModelIndex &parent) const {
+  return !parent.isValid() && !complete_;
+}
+
+void HistoryListModel::fetchMore(const QModelIndex &parent) {
+  if (!canFetchMore(parent)) return;
+  const QVector<HistoryRow> more = fetch_(int(rows_.size()), kPageSize);
+  complete_ = more.size() < kPageSize;
+  if (more.isEmpty()) return;
+  beginInsertRows({}, int(rows_.size()), int(rows_.size() + more.size() - 1));
+  rows_ += more;
+  endInsertRows();
+}
+
+void HistoryListModel::fetchAll() {
+  while (canFetchMore({})) fetchMore({});
 }
 
 void HistoryListModel::setTicked(const QString &innerid, bool on) {
@@ -47,6 +75,7 @@ void HistoryListModel::setTicked(const QString &innerid, bool on) {
 }
 
 void HistoryListModel::tickAll() {
+  fetchAll();
   ticked_.clear();
   tickedSet_.clear();
   for (const HistoryRow &row : rows_) {
@@ -247,16 +276,27 @@ HistoryFilter TFrmHistoryView::filter() const {
   return f;
 }
 
-void TFrmHistoryView::showRows(const QVector<HistoryRow> &rows) {
-  model_->setRows(rows);
-  status_->showMessage(QStringLiteral("记录数: %1").arg(rows.size()));
-  if (!rows.isEmpty()) table_->setCurrentIndex(model_->index(0, HistoryListModel::kId));
+void TFrmHistoryView::showRows() {
+  model_->setSource([this, filter = listed_](int offset, int count) {
+    try {
+      return store_.list(filter ? &*filter : nullptr, offset, count);
+    } catch (const std::exception &) {
+      return QVector<HistoryRow>();
+    }
+  });
+  if (model_->rowCount() > 0) table_->setCurrentIndex(model_->index(0, HistoryListModel::kId));
+  try {
+    status_->showMessage(
+        QStringLiteral("记录数: %1").arg(listed_ ? store_.countMatching(*listed_) : store_.countAll()));
+  } catch (const std::exception &) {
+  }
 }
 
 void TFrmHistoryView::listAll() {
   listed_.reset();
   try {
-    showRows(store_.list());
+    store_.list(nullptr, 0, 1);  // fails here, with a message, when the table cannot be read
+    showRows();
   } catch (const std::exception &e) {
     model_->setRows({});
     showError(QString::fromUtf8(e.what()));
@@ -271,7 +311,8 @@ void TFrmHistoryView::query() {
   }
   listed_ = f;
   try {
-    showRows(store_.list(&f));
+    store_.list(&f, 0, 1);
+    showRows();
   } catch (const std::exception &e) {
     model_->setRows({});
     showError(QString::fromUtf8(e.what()));

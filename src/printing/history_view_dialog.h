@@ -31,7 +31,15 @@ class HistoryListModel : public QAbstractTableModel {
   enum Column { kId, kTitle, kTicked, kOpId, kOpName, kCreateDate, kColumnCount };
   using QAbstractTableModel::QAbstractTableModel;
 
+  // Rows are loaded a page at a time as the list is scrolled: `fetch(offset, count)` returns the next ones.
+  static constexpr int kPageSize = 500;
+  using Fetch = std::function<QVector<HistoryRow>(int offset, int count)>;
+  void setSource(Fetch fetch);
   void setRows(QVector<HistoryRow> rows);
+  // Loads every remaining row.
+  void fetchAll();
+  bool canFetchMore(const QModelIndex &parent) const override;
+  void fetchMore(const QModelIndex &parent) override;
   const QVector<HistoryRow> &rows() const { return rows_; }
   const HistoryRow *row(int index) const { return index >= 0 && index < rows_.size() ? &rows_[index] : nullptr; }
 
@@ -50,6 +58,8 @@ class HistoryListModel : public QAbstractTableModel {
 
  private:
   QVector<HistoryRow> rows_;
+  Fetch fetch_;
+  bool complete_ = true;
   QStringList ticked_;
   QSet<QString> tickedSet_;
 };
@@ -95,7 +105,7 @@ class TFrmHistoryView : public QDialog {
   QSpinBox *IdTo;
 
  private:
-  void showRows(const QVector<HistoryRow> &rows);
+  void showRows();
   void currentChanged();
   void moveCurrent(int delta);
   void criteriaUnticked();
