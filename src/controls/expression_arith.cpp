@@ -200,7 +200,8 @@ class Parser {
     if (pos_ < s_.size() && (isWordChar(s_[pos_]) || s_[pos_] == u'.'))
       throw EvalError{QStringLiteral("Token unknown"), int(start)};
     const QString literal = s_.mid(start, pos_ - start);
-    return exponent ? doubleLiteral(literal, digits, negated, int(start)) : exactLiteral(digits, scale, negated, int(start));
+    return exponent ? doubleLiteral(literal, digits, negated, int(start))
+                    : exactLiteral(digits, scale, negated, int(start));
   }
 
   static ExprNumber exactLiteral(const QString &digits, int scale, bool negated, int at) {

@@ -16,9 +16,7 @@ namespace {
 class FormatValidator : public QValidator {
  public:
   FormatValidator(const TPCostomEdit &edit, QObject *parent) : QValidator(parent), edit_(edit) {}
-  State validate(QString &input, int &) const override {
-    return edit_.acceptsText(input) ? Acceptable : Invalid;
-  }
+  State validate(QString &input, int &) const override { return edit_.acceptsText(input) ? Acceptable : Invalid; }
 
  private:
   const TPCostomEdit &edit_;

@@ -11,7 +11,7 @@ enum class FillInLayout {
 
 // What a layout asks of the main window itself (the fill-in panel applies its own parts).
 struct MainWindowLayout {
-  int treeWidth;         // catalogue panel width in pixels
+  int treeWidth;  // catalogue panel width in pixels
   bool toolBarVisible;
   bool quickBarVisible;
 };

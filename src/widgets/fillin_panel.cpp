@@ -304,9 +304,8 @@ void FillInPanel::applyCustomData() {
   offsetRow_.pixels->setChecked(docSettings_.printRealType != 1);
   offsetRow_.left->setText(QString::number(docSettings_.printLeft));
   offsetRow_.top->setText(QString::number(docSettings_.printTop));
-  offsetRow_.info->setText(QStringLiteral("模板真实长度 %1[毫米] 宽度  %2[毫米]")
-                               .arg(docSettings_.realWidth)
-                               .arg(docSettings_.realHeight));
+  offsetRow_.info->setText(
+      QStringLiteral("模板真实长度 %1[毫米] 宽度  %2[毫米]").arg(docSettings_.realWidth).arg(docSettings_.realHeight));
   surface_->update();
 }
 

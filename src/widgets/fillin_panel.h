@@ -31,15 +31,15 @@ class TPCostomEdit;
 // The offset row above the template. Its buttons belong to the page-composition dialogs, which connect them.
 struct FillInOffsetRow {
   QWidget *row = nullptr;
-  QRadioButton *pixels = nullptr;       // "像素(更精确)"
-  QRadioButton *millimetres = nullptr;  // "毫米"
-  QLineEdit *left = nullptr;            // "打印偏移左右"
-  QLineEdit *top = nullptr;             // "打印偏移上下"
-  QPushButton *save = nullptr;          // "保存"
-  QPushButton *printLayout = nullptr;   // "打印布局"
-  QPushButton *convert = nullptr;       // "换算"
-  QPushButton *offsetHelp = nullptr;    // "调整打印偏移说明"
-  QLabel *info = nullptr;               // "模板真实长度 …"
+  QRadioButton *pixels = nullptr;        // "像素(更精确)"
+  QRadioButton *millimetres = nullptr;   // "毫米"
+  QLineEdit *left = nullptr;             // "打印偏移左右"
+  QLineEdit *top = nullptr;              // "打印偏移上下"
+  QPushButton *save = nullptr;           // "保存"
+  QPushButton *printLayout = nullptr;    // "打印布局"
+  QPushButton *convert = nullptr;        // "换算"
+  QPushButton *offsetHelp = nullptr;     // "调整打印偏移说明"
+  QLabel *info = nullptr;                // "模板真实长度 …"
   QWidget *addressSwitchHost = nullptr;  // right end: the address panel's switch goes into its layout
 };
 
@@ -132,7 +132,6 @@ class FillInPanel : public QWidget {
   void onSideButtonClicked();
 
  private:
-
   Database *db_ = nullptr;
   DictionaryPicker picker_;
   SidePanelFactory sidePanels_;

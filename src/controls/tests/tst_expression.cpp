@@ -122,12 +122,18 @@ class TestExpression : public QObject {
   void identifiers_data() {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Edit1 leaves Edit10") << "Edit1+Edit10" << "2+Edit10";
-    QTest::newRow("at both ends") << "Edit1*Edit1" << "2*2";
-    QTest::newRow("underscore joins") << "Edit1_a+a_Edit1" << "Edit1_a+a_Edit1";
-    QTest::newRow("letter before") << "xEdit1+中Edit1" << "xEdit1+中Edit1";
-    QTest::newRow("case-sensitive") << "edit1+EDIT1" << "edit1+EDIT1";
-    QTest::newRow("in parentheses") << "(Edit1)" << "(2)";
+    QTest::newRow("Edit1 leaves Edit10") << "Edit1+Edit10"
+                                         << "2+Edit10";
+    QTest::newRow("at both ends") << "Edit1*Edit1"
+                                  << "2*2";
+    QTest::newRow("underscore joins") << "Edit1_a+a_Edit1"
+                                      << "Edit1_a+a_Edit1";
+    QTest::newRow("letter before") << "xEdit1+中Edit1"
+                                   << "xEdit1+中Edit1";
+    QTest::newRow("case-sensitive") << "edit1+EDIT1"
+                                    << "edit1+EDIT1";
+    QTest::newRow("in parentheses") << "(Edit1)"
+                                    << "(2)";
   }
   void identifiers() {
     QFETCH(QString, expression);

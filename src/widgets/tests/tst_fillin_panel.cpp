@@ -30,7 +30,9 @@ struct Message {
 
 class RecordingSink : public MessageSink {
  public:
-  void show(MessageIcon icon, const QString &title, const QString &text) override { messages << Message{icon, title, text}; }
+  void show(MessageIcon icon, const QString &title, const QString &text) override {
+    messages << Message{icon, title, text};
+  }
   bool ask(const QString &, const QString &) override { return false; }
   QList<Message> messages;
 };
@@ -94,9 +96,10 @@ class TestFillInPanel : public QObject {
 
   void opensOverBackgroundAtRealSize() {
     FillInPanel panel;
-    QVERIFY(panel.openTemplateText(formTemplate(), customData({{"REALWIDTH", "210"}, {"REALHEIGHT", "99"},
-                                                               {"PRINTLEFT", "-10"}, {"PRINTTOP", "4"}}),
-                                   "ID1", "出库单"));
+    QVERIFY(panel.openTemplateText(
+        formTemplate(),
+        customData({{"REALWIDTH", "210"}, {"REALHEIGHT", "99"}, {"PRINTLEFT", "-10"}, {"PRINTTOP", "4"}}), "ID1",
+        "出库单"));
     QVERIFY(sink_.messages.isEmpty());
     QCOMPARE(panel.surface()->size(), QSize(600, 400));
     QCOMPARE(panel.fields().size(), 5);
@@ -142,7 +145,8 @@ class TestFillInPanel : public QObject {
 
   void millimetreOffsetsAndBindingKeys() {
     FillInPanel panel;
-    const QString custom = customData({{"REALTYPE", "1"}, {"EXPRSTR", documentToStorageText("Edit3=Edit1;")},
+    const QString custom = customData({{"REALTYPE", "1"},
+                                       {"EXPRSTR", documentToStorageText("Edit3=Edit1;")},
                                        {"QELDATABIND_EDIT1DATABINDTYPE", "2"},
                                        {"QELDATABIND_EDIT1DATABINDHELPNAME", "金额"}});
     panel.openTemplateText(formTemplate(), custom);
@@ -228,8 +232,8 @@ class TestFillInPanel : public QObject {
 
   void cyclicExpressionsStop() {
     FillInPanel panel;
-    panel.openTemplateText(formTemplate(), customData({{"EXPRSTR", documentToStorageText("Edit1 = Edit1 + 1;")},
-                                                       {"BOEXPRSTR", "1"}}));
+    panel.openTemplateText(formTemplate(),
+                           customData({{"EXPRSTR", documentToStorageText("Edit1 = Edit1 + 1;")}, {"BOEXPRSTR", "1"}}));
     typeInto(panel, editById(panel, "Edit1"), "1");
     const double value = editById(panel, "Edit1")->floatValue();
     QVERIFY2(value > 1 && value < 100, qPrintable(QString::number(value)));
@@ -237,7 +241,8 @@ class TestFillInPanel : public QObject {
 
   void opensByInnerIdAndPicksFromDictionaries() {
     TestDatabase t;
-    const QString custom = customData({{"REALWIDTH", "200"}, {"PRINTLEFT", "-10"},
+    const QString custom = customData({{"REALWIDTH", "200"},
+                                       {"PRINTLEFT", "-10"},
                                        {"QELDATABIND_NAMEDATABINDTYPE", "1"},
                                        {"QELDATABIND_NAMEDATABINDNAME", "DIR1"},
                                        {"QELDATABIND_EDIT2DATABINDTYPE", "0"},
@@ -325,7 +330,7 @@ class TestFillInPanel : public QObject {
 
   void layouts_data() {
     QTest::addColumn<int>("layout");
-    QTest::addColumn<QList<int>>("main");  // tree width, tool bar, quick bar
+    QTest::addColumn<QList<int>>("main");    // tree width, tool bar, quick bar
     QTest::addColumn<QList<bool>>("parts");  // offset row, left strip, area above
     QTest::newRow("全功能") << int(FillInLayout::Full) << QList<int>{211, 1, 0} << QList<bool>{true, true, true};
     QTest::newRow("精简") << int(FillInLayout::Compact) << QList<int>{211, 0, 1} << QList<bool>{false, false, false};

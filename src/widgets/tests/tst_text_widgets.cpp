@@ -142,13 +142,20 @@ class TestTextWidgets : public QObject {
               currency = int(TPCostomEdit::DisplayFormat::Currency);
     const int normal = int(TPCostomEdit::CharCase::Normal), upper = int(TPCostomEdit::CharCase::Upper),
               lower = int(TPCostomEdit::CharCase::Lower);
-    QTest::newRow("free text") << none << normal << 0 << "Li Ming, No.1" << "Li Ming, No.1";
-    QTest::newRow("integers refuse letters and points") << integer << normal << 0 << "1a2.3-" << "123";
-    QTest::newRow("integer sign first") << integer << normal << 0 << "-12" << "-12";
-    QTest::newRow("decimals take one point") << currency << normal << 0 << "12.5.6x" << "12.56";
-    QTest::newRow("upper case") << none << upper << 0 << "abC1" << "ABC1";
-    QTest::newRow("lower case") << none << lower << 0 << "AbC" << "abc";
-    QTest::newRow("maximum length") << none << normal << 4 << "123456" << "1234";
+    QTest::newRow("free text") << none << normal << 0 << "Li Ming, No.1"
+                               << "Li Ming, No.1";
+    QTest::newRow("integers refuse letters and points") << integer << normal << 0 << "1a2.3-"
+                                                        << "123";
+    QTest::newRow("integer sign first") << integer << normal << 0 << "-12"
+                                        << "-12";
+    QTest::newRow("decimals take one point") << currency << normal << 0 << "12.5.6x"
+                                             << "12.56";
+    QTest::newRow("upper case") << none << upper << 0 << "abC1"
+                                << "ABC1";
+    QTest::newRow("lower case") << none << lower << 0 << "AbC"
+                                << "abc";
+    QTest::newRow("maximum length") << none << normal << 4 << "123456"
+                                    << "1234";
   }
   void typingReachesTheModel() {
     QFETCH(int, format);
@@ -183,9 +190,12 @@ class TestTextWidgets : public QObject {
   void boundsApplyWhenEditingEnds_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("below") << "3" << "10";
-    QTest::newRow("above") << "250" << "99.5";
-    QTest::newRow("inside") << "42" << "42";
+    QTest::newRow("below") << "3"
+                           << "10";
+    QTest::newRow("above") << "250"
+                           << "99.5";
+    QTest::newRow("inside") << "42"
+                            << "42";
   }
   void boundsApplyWhenEditingEnds() {
     QFETCH(QString, typed);
