@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "app/catalogue_wiring.h"
 #include "app/configstore.h"
 #include "app/frmmain.h"
 #include "app/frmwait.h"
@@ -84,7 +85,8 @@ StartupSequence::Outcome StartupSequence::run(const Options &options) {
     window_.reset();
     return Outcome::Failed;
   }
-  // The catalogue, the fill-in panel and the print dialogs join here as their subsystems arrive.
+  // The print dialogs join here as their subsystems arrive.
+  wireCatalogue(*window_, *db_);  // loads the tree and opens the first template
   return Outcome::Ready;
 }
 

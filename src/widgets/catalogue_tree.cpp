@@ -396,7 +396,9 @@ void CatalogueTree::deleteSelected() {
     hovered_ = nullptr;
     designButton_->hide();
   }
+  const QString deletedId = isTemplate(item) ? innerId(item) : QString();
   delete item;
+  if (!deletedId.isEmpty()) emit templateDeleted(deletedId);
   openSelected();
 }
 

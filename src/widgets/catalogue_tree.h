@@ -70,6 +70,8 @@ class CatalogueTree : public QObject {
   void openTemplateRequested(const QString &innerId, const QString &title);
   // The hover button "修改" was clicked on this template.
   void designRequested(const QString &innerId, const QString &title);
+  // A template was deleted from the database and the tree.
+  void templateDeleted(const QString &innerId);
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
