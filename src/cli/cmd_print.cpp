@@ -1,9 +1,7 @@
 // overprint-cli print: one copy of a template, or one copy per CSV row, into a PDF file or onto a printer,
 // every copy logged in the print history like the print button logs it.
 #include "cli/command.h"
-#include "controls/edit.h"
-#include "controls/label.h"
-#include "controls/memo.h"
+#include "cli/template_loading.h"
 #include "core/base64.h"
 #include "core/globalsettings.h"
 #include "document/control_registry.h"
@@ -79,96 +77,18 @@ bool parseArgs(const QStringList &args, PrintArgs &parsed) {
   return true;
 }
 
-QString readBlob(Database &db, const QString &sql, const QString &id, const QString &column) {
-  auto query = db.NewStatement(sql);
-  query->bind("InnerID", id);
-  query->open();
-  return query->next() ? query->text(column) : QString();
-}
-
-void loadGlobalSettings(Database &db) {
-  GlobalSettings &settings = GlobalSettings::instance();
-  auto query = db.NewStatement("select CONFIGID, CONFIG_IVALUE from PP_CONFIG");
-  query->open();
-  while (query->next()) {
-    const int value = query->toInt("CONFIG_IVALUE");
-    switch (query->toInt("CONFIGID")) {
-      case 1:
-        settings.setUseGlobalOffset(value != 0);
-        break;
-      case 2:
-        settings.setGlobalOffsetX(value);
-        break;
-      case 3:
-        settings.setGlobalOffsetY(value);
-        break;
-      case 6:
-        settings.setGlobalOffsetUnit(value);
-        break;
-      default:
-        break;
-    }
-  }
-}
-
-// The fields that take values, by their binding's help text and by their component name.
-class FieldValues {
- public:
-  explicit FieldValues(TEditPanels &document) {
-    for (QObject *child : document.children()) {
-      auto *element = dynamic_cast<IQELElment *>(child);
-      auto *field = qobject_cast<QelField *>(child);
-      if (!element || !field) continue;
-      IQELDesign *design = element->GetDesign();
-      auto *runData = query<IQELRunData>(design);
-      if (!runData) continue;
-      if (auto *bind = query<IQELDataBind>(design); bind && !bind->GetBindHelpText().trimmed().isEmpty())
-        byHelpText_.insert(bind->GetBindHelpText().trimmed().toLower(), runData);
-      byName_.insert(field->name().trimmed().toLower(), runData);
-    }
-  }
-  IQELRunData *find(const QString &key) const {
-    const QString k = key.trimmed().toLower();
-    return byHelpText_.value(k, byName_.value(k, nullptr));
-  }
-
- private:
-  QHash<QString, IQELRunData *> byHelpText_;
-  QHash<QString, IQELRunData *> byName_;
-};
-
-std::vector<IQELPrintData *> printSources(TEditPanels &document) {
-  std::vector<IQELPrintData *> sources;
-  for (QObject *child : document.children())
-    if (auto *element = dynamic_cast<IQELElment *>(child)) sources.push_back(element->GetPrintData());
-  return sources;
-}
-
 int runPrint(const CommandContext &context) {
   PrintArgs args;
   if (!parseArgs(context.args, args)) return 2;
   try {
-    registerLabelClass();
-    registerEditClass();
-    registerMemoClass();
-    setDesignMode(false);
+    preparePrinting();
 
     const DataFolder folder = DataFolder::prepare(context.dataDir);
     auto db = OpenDatabase(folder.databasePath());
     loadGlobalSettings(*db);
-    const QString stored =
-        readBlob(*db, "select RPData from PP_Items where InnerID = :InnerID", args.templateId, "RPData");
-    if (stored.isEmpty()) {
-      printError("未找到模板: " + args.templateId);
-      return 1;
-    }
-    const QString customData = documentFromStorageText(
-        readBlob(*db, "select CustomData from PP_CustomData where InnerID = :InnerID", args.templateId, "CustomData"));
-    auto document = readDocument(documentFromStorageText(stored));
-    if (!document) {
-      printError("模板数据为空: " + args.templateId);
-      return 1;
-    }
+    LoadedTemplate loaded = loadTemplateFromDatabase(*db, args.templateId);
+    TEditPanels *document = loaded.document.get();
+    const QString &customData = loaded.customData;
     FieldValues fields(*document);
     for (const auto &[key, value] : args.values) {
       IQELRunData *field = fields.find(key);
@@ -179,22 +99,7 @@ int runPrint(const CommandContext &context) {
       field->SetRunValue(value);
     }
 
-    const TemplateOffset offset = ReadTemplateOffset(customData);
-    PrintTemplate tpl;
-    tpl.Title = document->Title();
-    tpl.RealWidth = offset.RealWidth;
-    tpl.RealHeight = offset.RealHeight;
-    // Without a fill-in panel the design size is the background picture's, else the document's own.
-    const QSize panel =
-        document->panelSize().isValid() ? document->panelSize() : QSize(document->Width(), document->Height());
-    tpl.DesignWidth = panel.width();
-    tpl.DesignHeight = panel.height();
-    tpl.PrintLeft = offset.PrintLeft;
-    tpl.PrintTop = offset.PrintTop;
-    tpl.RealType = offset.RealType;
-    tpl.BackgroundText = document->ImageData();
-    tpl.BackgroundSize = panel;
-    tpl.Sources = printSources(*document);
+    PrintTemplate tpl = printTemplateOf(*document, customData);
 
     CsvDataSet rows;
     QString error;
@@ -225,12 +130,7 @@ int runPrint(const CommandContext &context) {
     bool cacheFailed = false;
     QByteArray lastBlock;
     int lastLeft = 0, lastTop = 0;
-    PrintEnvironment env;
-    const GlobalSettings &global = GlobalSettings::instance();
-    env.global = {global.UseGlobalOffset(), global.GlobalOffsetX(), global.GlobalOffsetY(), global.GlobalOffsetUnit()};
-    env.windowFont = ItemFont{QStringLiteral("宋体"), 9, false, false, false, false, 0};
-    env.showMessage = [](const QString &, const QString &text, bool) { printError(text); };
-    env.appendNotice = [](const QString &) {};
+    PrintEnvironment env = commandEnvironment();
     env.saveLastPrintInfo = [&](const QByteArray &block, int left, int top) {
       lastBlock = block;
       lastLeft = left;

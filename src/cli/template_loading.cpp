@@ -1,0 +1,150 @@
+#include "cli/template_loading.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+#include "barcode/barcode_print.h"
+#include "cli/command.h"
+#include "controls/field_kinds.h"
+#include "core/base64.h"
+#include "core/codepage936.h"
+#include "core/globalsettings.h"
+#include "document/control_registry.h"
+#include "document/document_reader.h"
+#include "document/edit_panels.h"
+#include "document/field.h"
+#include "document/interfaces.h"
+#include "printing/page_composition.h"
+#include "storage/database.h"
+
+namespace op::cli {
+namespace {
+
+QString readBlob(Database &db, const QString &sql, const QString &id, const QString &column) {
+  auto query = db.NewStatement(sql);
+  query->bind("InnerID", id);
+  query->open();
+  return query->next() ? query->text(column) : QString();
+}
+
+std::unique_ptr<TEditPanels> readOrThrow(const QString &text, const QString &what) {
+  auto document = readDocument(text);
+  if (!document) throw std::runtime_error(("模板数据为空: " + what).toStdString());
+  return document;
+}
+
+}  // namespace
+
+void preparePrinting() {
+  registerFieldKinds();
+  InstallBarcodeDrawer();
+  setDesignMode(false);
+}
+
+void loadGlobalSettings(Database &db) {
+  GlobalSettings &settings = GlobalSettings::instance();
+  auto query = db.NewStatement("select CONFIGID, CONFIG_IVALUE from PP_CONFIG");
+  query->open();
+  while (query->next()) {
+    const int value = query->toInt("CONFIG_IVALUE");
+    switch (query->toInt("CONFIGID")) {
+      case 1:
+        settings.setUseGlobalOffset(value != 0);
+        break;
+      case 2:
+        settings.setGlobalOffsetX(value);
+        break;
+      case 3:
+        settings.setGlobalOffsetY(value);
+        break;
+      case 6:
+        settings.setGlobalOffsetUnit(value);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+LoadedTemplate loadTemplateFromDatabase(Database &db, const QString &innerId) {
+  const QString stored = readBlob(db, "select RPData from PP_Items where InnerID = :InnerID", innerId, "RPData");
+  if (stored.trimmed().isEmpty()) throw std::runtime_error(("未找到模板: " + innerId).toStdString());
+  LoadedTemplate loaded;
+  loaded.customData = documentFromStorageText(
+      readBlob(db, "select CustomData from PP_CustomData where InnerID = :InnerID", innerId, "CustomData"));
+  loaded.document = readOrThrow(documentFromStorageText(stored), innerId);
+  return loaded;
+}
+
+LoadedTemplate loadTemplateFromFile(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw std::runtime_error(("无法读取模板文件: " + path + " (" + file.errorString() + ")").toStdString());
+  const QByteArray bytes = file.readAll();
+  // Documents declare code page 936; a file saved as UTF-8 is taken as such.
+  QString text = QString::fromUtf8(bytes);
+  if (text.contains(QChar::ReplacementCharacter)) text = cp936::decode(bytes);
+  LoadedTemplate loaded;
+  loaded.document = readOrThrow(text, path);
+  return loaded;
+}
+
+FieldValues::FieldValues(TEditPanels &document) {
+  for (QObject *child : document.children()) {
+    auto *element = dynamic_cast<IQELElment *>(child);
+    auto *field = qobject_cast<QelField *>(child);
+    if (!element || !field) continue;
+    IQELDesign *design = element->GetDesign();
+    auto *runData = query<IQELRunData>(design);
+    if (!runData) continue;
+    if (auto *bind = query<IQELDataBind>(design); bind && !bind->GetBindHelpText().trimmed().isEmpty())
+      byHelpText_.insert(bind->GetBindHelpText().trimmed().toLower(), runData);
+    byName_.insert(field->name().trimmed().toLower(), runData);
+    byName_.insert(field->GetID().trimmed().toLower(), runData);
+  }
+}
+
+IQELRunData *FieldValues::find(const QString &key) const {
+  const QString k = key.trimmed().toLower();
+  return byHelpText_.value(k, byName_.value(k, nullptr));
+}
+
+PrintTemplate printTemplateOf(TEditPanels &document, const QString &customData) {
+  const TemplateOffset offset = ReadTemplateOffset(customData);
+  PrintTemplate tpl;
+  tpl.Title = document.Title();
+  tpl.RealWidth = offset.RealWidth;
+  tpl.RealHeight = offset.RealHeight;
+  // Without a fill-in panel the design size is the background picture's; a template without a picture is
+  // as large as its fields reach.
+  QSize panel = document.panelSize();
+  if (panel.isEmpty()) {
+    QRect reach;
+    for (QObject *child : document.children())
+      if (auto *field = qobject_cast<QelField *>(child)) reach |= field->geometry();
+    panel = QSize(reach.right() + 1, reach.bottom() + 1).expandedTo(QSize(1, 1));
+  }
+  tpl.DesignWidth = panel.width();
+  tpl.DesignHeight = panel.height();
+  tpl.PrintLeft = offset.PrintLeft;
+  tpl.PrintTop = offset.PrintTop;
+  tpl.RealType = offset.RealType;
+  tpl.BackgroundText = document.ImageData();
+  tpl.BackgroundSize = panel;
+  for (QObject *child : document.children())
+    if (auto *element = dynamic_cast<IQELElment *>(child)) tpl.Sources.push_back(element->GetPrintData());
+  return tpl;
+}
+
+PrintEnvironment commandEnvironment() {
+  PrintEnvironment env;
+  const GlobalSettings &global = GlobalSettings::instance();
+  env.global = {global.UseGlobalOffset(), global.GlobalOffsetX(), global.GlobalOffsetY(), global.GlobalOffsetUnit()};
+  env.windowFont = ItemFont{QStringLiteral("宋体"), 9, false, false, false, false, 0};
+  env.showMessage = [](const QString &, const QString &text, bool) { printError(text); };
+  env.appendNotice = [](const QString &) {};
+  return env;
+}
+
+}  // namespace op::cli
