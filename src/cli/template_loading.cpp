@@ -15,7 +15,7 @@
 #include "document/edit_panels.h"
 #include "document/field.h"
 #include "document/interfaces.h"
-#include "printing/page_composition.h"
+#include "printing/print_template.h"
 #include "storage/database.h"
 
 namespace op::cli {
@@ -111,30 +111,7 @@ IQELRunData *FieldValues::find(const QString &key) const {
 }
 
 PrintTemplate printTemplateOf(TEditPanels &document, const QString &customData) {
-  const TemplateOffset offset = ReadTemplateOffset(customData);
-  PrintTemplate tpl;
-  tpl.Title = document.Title();
-  tpl.RealWidth = offset.RealWidth;
-  tpl.RealHeight = offset.RealHeight;
-  // Without a fill-in panel the design size is the background picture's; a template without a picture is
-  // as large as its fields reach.
-  QSize panel = document.panelSize();
-  if (panel.isEmpty()) {
-    QRect reach;
-    for (QObject *child : document.children())
-      if (auto *field = qobject_cast<QelField *>(child)) reach |= field->geometry();
-    panel = QSize(reach.right() + 1, reach.bottom() + 1).expandedTo(QSize(1, 1));
-  }
-  tpl.DesignWidth = panel.width();
-  tpl.DesignHeight = panel.height();
-  tpl.PrintLeft = offset.PrintLeft;
-  tpl.PrintTop = offset.PrintTop;
-  tpl.RealType = offset.RealType;
-  tpl.BackgroundText = document.ImageData();
-  tpl.BackgroundSize = panel;
-  for (QObject *child : document.children())
-    if (auto *element = dynamic_cast<IQELElment *>(child)) tpl.Sources.push_back(element->GetPrintData());
-  return tpl;
+  return PrintTemplateOfDocument(document, customData);
 }
 
 PrintEnvironment commandEnvironment() {
