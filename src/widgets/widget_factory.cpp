@@ -3,13 +3,37 @@
 #include <QHash>
 #include <QMetaObject>
 
+#include "controls/barcode_field.h"
+#include "controls/checkbox.h"
+#include "controls/combobox.h"
+#include "controls/currency_edit.h"
+#include "controls/currency_label.h"
+#include "controls/date_edit.h"
 #include "controls/edit.h"
+#include "controls/grid.h"
+#include "controls/image.h"
 #include "controls/label.h"
+#include "controls/line.h"
 #include "controls/memo.h"
+#include "controls/radiobutton.h"
+#include "controls/shape.h"
+#include "controls/zipcode_edit.h"
 #include "document/field.h"
+#include "widgets/barcode_widget.h"
+#include "widgets/checkbox_widget.h"
+#include "widgets/combobox_widget.h"
+#include "widgets/currency_edit_widget.h"
+#include "widgets/currency_label_widget.h"
+#include "widgets/date_edit_widget.h"
 #include "widgets/edit_widget.h"
+#include "widgets/grid_widget.h"
+#include "widgets/image_widget.h"
 #include "widgets/label_widget.h"
+#include "widgets/line_widget.h"
 #include "widgets/memo_widget.h"
+#include "widgets/radiobutton_widget.h"
+#include "widgets/shape_widget.h"
+#include "widgets/zipcode_widget.h"
 
 namespace op {
 
@@ -64,6 +88,18 @@ void registerFieldWidgets() {
   registerFieldWidget<TPCostomLabel, LabelWidget>();
   registerFieldWidget<TPCostomEdit, EditWidget>();
   registerFieldWidget<TQELMemo, MemoWidget>();
+  registerFieldWidget<TPCostomCheckBox, CheckBoxWidget>();
+  registerFieldWidget<TQELRadioButton, RadioButtonWidget>();
+  registerFieldWidget<TPCostomComboBox, ComboBoxWidget>();
+  registerFieldWidget<TPCostomCurrencyEdit, TQELCustomCurrencyEdit>();
+  registerFieldWidget<TPCostomCurrencyLabel, TQELCustomCurrencyLabel>();
+  registerFieldWidget<TPCostomImage, ImageWidget>();
+  registerFieldWidget<TPCostomGrid, GridWidget>();
+  registerFieldWidget<TPCustomDateEdit, DateEditWidget>();
+  registerFieldWidget<TPCustomZipCodeEdit, ZipCodeWidget>();
+  registerFieldWidget<TPCostomBarCode, BarcodeWidget>();
+  registerFieldWidget<TPCostomLine, LineWidget>();
+  registerFieldWidget<TPCostomShape, ShapeWidget>();
 }
 
 QWidget *createFieldWidget(QelField &field, QWidget *parent) {
