@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -87,7 +88,7 @@ class CatalogueTree : public QObject {
   void placeDesignButton(const QPoint &viewportPos);
   void setNodeTitle(QTreeWidgetItem *item, const QString &title);
 
-  QTreeWidget *tree_;
+  QPointer<QTreeWidget> tree_;  // the window may destroy the tree before this object
   Database &db_;
   QString skeletonPath_;
   QToolButton *designButton_;
