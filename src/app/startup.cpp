@@ -7,6 +7,7 @@
 #include "app/configstore.h"
 #include "app/frmmain.h"
 #include "app/frmwait.h"
+#include "app/print_wiring.h"
 #include "app/singleinstance.h"
 #include "app/videolist.h"
 #include "app/widgetmessagesink.h"
@@ -86,7 +87,8 @@ StartupSequence::Outcome StartupSequence::run(const Options &options) {
     return Outcome::Failed;
   }
   // The print dialogs join here as their subsystems arrive.
-  wireCatalogue(*window_, *db_);  // loads the tree and opens the first template
+  const CatalogueWiring catalogue = wireCatalogue(*window_, *db_);  // loads the tree, opens the first template
+  wirePrinting(*window_, *db_, *catalogue.panel);
   return Outcome::Ready;
 }
 
