@@ -91,12 +91,15 @@ int runPrint(const CommandContext &context) {
     const QString &customData = loaded.customData;
     FieldValues fields(*document);
     for (const auto &[key, value] : args.values) {
-      IQELRunData *field = fields.find(key);
-      if (!field) {
+      const FieldSetter set = fields.find(key);
+      if (!set) {
         printError("模板中没有字段: " + key);
         return 1;
       }
-      field->SetRunValue(value);
+      if (!set(value)) {
+        printError("字段 " + key + " 不接受这个值: " + value);
+        return 1;
+      }
     }
 
     PrintTemplate tpl = printTemplateOf(*document, customData);
@@ -107,7 +110,7 @@ int runPrint(const CommandContext &context) {
       printError(error);
       return 1;
     }
-    std::vector<IQELRunData *> columnFields;
+    std::vector<FieldSetter> columnFields;
     for (const QString &column : rows.columnNames()) columnFields.push_back(fields.find(column));
 
     std::unique_ptr<PrintTarget> target;
@@ -157,7 +160,7 @@ int runPrint(const CommandContext &context) {
     hooks.printCopy = [&](const TPrintJobParams &job) { return PrintOneCopy(1, job, &tpl, env) && !historyFailed; };
     hooks.applyRow = [&](const PrintDataSet &data) {
       for (size_t c = 0; c < columnFields.size(); ++c)
-        if (columnFields[c]) columnFields[c]->SetRunValue(data.value(int(c)));
+        if (columnFields[c]) columnFields[c](data.value(int(c)));
     };
     hooks.progress = [&](int copies) {
       if (total >= 1000 && copies % 500 == 0) std::fprintf(stderr, "已打印 %d/%d\n", copies, total);

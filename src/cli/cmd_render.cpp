@@ -111,12 +111,15 @@ int runRender(const CommandContext &context) {
     }
     FieldValues fields(*loaded.document);
     for (const auto &[key, value] : args.values) {
-      IQELRunData *field = fields.find(key);
-      if (!field) {
+      const FieldSetter set = fields.find(key);
+      if (!set) {
         printError("模板中没有字段: " + key);
         return 1;
       }
-      field->SetRunValue(value);
+      if (!set(value)) {
+        printError("字段 " + key + " 不接受这个值: " + value);
+        return 1;
+      }
     }
     PrintTemplate tpl = printTemplateOf(*loaded.document, loaded.customData);
     const QSizeF pageMm = pageSizeMm(args, tpl);

@@ -6,9 +6,11 @@
 
 #include "barcode/barcode_print.h"
 #include "cli/command.h"
+#include "controls/date_edit.h"
 #include "controls/field_kinds.h"
 #include "core/base64.h"
 #include "core/codepage936.h"
+#include "core/currency.h"
 #include "core/globalsettings.h"
 #include "document/control_registry.h"
 #include "document/document_reader.h"
@@ -90,24 +92,54 @@ LoadedTemplate loadTemplateFromFile(const QString &path) {
   return loaded;
 }
 
+namespace {
+
+FieldSetter setterOf(QelField &field, IQELDesign *design) {
+  if (auto *date = qobject_cast<TPCustomDateEdit *>(&field)) {
+    return [date](const QString &value) {
+      const QDate day = QDate::fromString(value.trimmed(), Qt::ISODate);
+      if (!day.isValid()) return false;
+      date->setDate(day);
+      return true;
+    };
+  }
+  if (auto *runData = query<IQELRunData>(design)) {
+    return [runData](const QString &value) {
+      runData->SetRunValue(value);
+      return true;
+    };
+  }
+  if (auto *number = query<IQELExprFloatValue>(design)) {
+    return [number](const QString &value) {
+      const std::optional<Currency> amount = parseCurrency(value.trimmed());
+      if (!amount) return false;
+      number->SetFloatValue(double(*amount) / kCurrencyScale);
+      return true;
+    };
+  }
+  return {};
+}
+
+}  // namespace
+
 FieldValues::FieldValues(TEditPanels &document) {
   for (QObject *child : document.children()) {
     auto *element = dynamic_cast<IQELElment *>(child);
     auto *field = qobject_cast<QelField *>(child);
     if (!element || !field) continue;
     IQELDesign *design = element->GetDesign();
-    auto *runData = query<IQELRunData>(design);
-    if (!runData) continue;
+    FieldSetter setter = setterOf(*field, design);
+    if (!setter) continue;
     if (auto *bind = query<IQELDataBind>(design); bind && !bind->GetBindHelpText().trimmed().isEmpty())
-      byHelpText_.insert(bind->GetBindHelpText().trimmed().toLower(), runData);
-    byName_.insert(field->name().trimmed().toLower(), runData);
-    byName_.insert(field->GetID().trimmed().toLower(), runData);
+      byHelpText_.insert(bind->GetBindHelpText().trimmed().toLower(), setter);
+    byName_.insert(field->name().trimmed().toLower(), setter);
+    byName_.insert(field->GetID().trimmed().toLower(), setter);
   }
 }
 
-IQELRunData *FieldValues::find(const QString &key) const {
+FieldSetter FieldValues::find(const QString &key) const {
   const QString k = key.trimmed().toLower();
-  return byHelpText_.value(k, byName_.value(k, nullptr));
+  return byHelpText_.value(k, byName_.value(k));
 }
 
 PrintTemplate printTemplateOf(TEditPanels &document, const QString &customData) {

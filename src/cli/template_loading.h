@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+
+#include <functional>
 #include <QString>
 
 #include <memory>
@@ -34,15 +36,20 @@ LoadedTemplate loadTemplateFromDatabase(Database &db, const QString &innerId);
 // From a template document file (code page 936 or UTF-8 text).
 LoadedTemplate loadTemplateFromFile(const QString &path);
 
-// The fields that take values, by their binding's help text, their component name or their identity.
+// Puts a value given as text into a field; false when the text is not a value of the field.
+using FieldSetter = std::function<bool(const QString &value)>;
+
+// The fields that take values, by their binding's help text, their component name or their identity:
+// text fields take any text, money fields a decimal amount, date fields a date written yyyy-MM-dd.
 class FieldValues {
  public:
   explicit FieldValues(TEditPanels &document);
-  IQELRunData *find(const QString &key) const;
+  // An empty function when no field answers to the key.
+  FieldSetter find(const QString &key) const;
 
  private:
-  QHash<QString, IQELRunData *> byHelpText_;
-  QHash<QString, IQELRunData *> byName_;
+  QHash<QString, FieldSetter> byHelpText_;
+  QHash<QString, FieldSetter> byName_;
 };
 
 // The template as PrintOneCopy sees it; the fields' print data objects in panel order.

@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "controls/currency_edit.h"
+#include "controls/currency_label.h"
+#include "controls/date_edit.h"
 #include "controls/edit.h"
 #include "controls/field_kinds.h"
 #include "controls/label.h"
@@ -95,6 +98,31 @@ class Sample {
     return field;
   }
 
+  // A money edit in digit cells and a label that reads its amount in capitals.
+  op::TQELCurrencyEdit *money(const QRect &rect) {
+    auto *field = new op::TQELCurrencyEdit(&document_);
+    field->setName(QStringLiteral("CurrencyEdit%1").arg(++moneys_));
+    field->setGeometry(rect.adjusted(2, 2, -2, -2));
+    return field;
+  }
+  op::TQELCurrencyLabel *moneyInWords(const QRect &rect, const op::TQELCurrencyEdit &source) {
+    auto *field = new op::TQELCurrencyLabel(&document_);
+    field->setName(QStringLiteral("CurrencyLabel%1").arg(moneys_));
+    field->setGeometry(rect.adjusted(3, 3, -3, -3));
+    field->setFontName(QStringLiteral("宋体"));
+    field->setFontSize(10);
+    field->setLinkId(source.GetID());
+    return field;
+  }
+  op::TQELDateEdit *date(const QRect &rect) {
+    auto *field = new op::TQELDateEdit(&document_);
+    field->setName(QStringLiteral("DateEdit%1").arg(++dates_));
+    field->setGeometry(rect.adjusted(2, 2, -2, -2));
+    field->setFontName(QStringLiteral("宋体"));
+    field->setFontSize(10);
+    return field;
+  }
+
   void store(op::Database &db, const QString &skeleton, const QString &pngFolder) {
     painter_.reset();
     if (!pngFolder.isEmpty()) image_.save(QDir(pngFolder).filePath(title_ + QStringLiteral(".png")));
@@ -123,6 +151,8 @@ class Sample {
   op::TEditPanels document_;
   int edits_ = 0;
   int labels_ = 0;
+  int moneys_ = 0;
+  int dates_ = 0;
 };
 
 // 送货单: 241 × 140 mm, the three-part continuous form.
@@ -140,7 +170,7 @@ void deliveryNote(Sample &s) {
   s.edit(box(36, top, 114, 9));
   s.heading(box(156, top, 16, 9), QStringLiteral("日期"), 15, false, Qt::AlignLeft | Qt::AlignVCenter);
   s.line(172, top + 8, 229, top + 8);
-  s.edit(box(172, top, 57, 9));
+  s.date(box(172, top, 57, 9));
   s.heading(box(12, top + 10, 24, 9), QStringLiteral("送货地址"), 15, false, Qt::AlignLeft | Qt::AlignVCenter);
   s.line(36, top + 18, 150, top + 18);
   s.edit(box(36, top + 10, 114, 9));
@@ -173,9 +203,9 @@ void deliveryNote(Sample &s) {
   const double sumTop = tableTop + rowHeight * (rows + 1);
   s.heading(box(left + 2, sumTop, 40, rowHeight), QStringLiteral("合计金额(大写)"), 15, true,
             Qt::AlignLeft | Qt::AlignVCenter);
-  s.edit(box(left + 42, sumTop, 100, rowHeight));
   s.heading(box(163, sumTop, 10, rowHeight), QStringLiteral("¥"), 16, true);
-  s.edit(box(173, sumTop, 56, rowHeight));
+  const op::TQELCurrencyEdit *total = s.money(box(173, sumTop, 56, rowHeight));
+  s.moneyInWords(box(left + 42, sumTop, 100, rowHeight), *total);
 
   const double footer = sumTop + rowHeight + 6;
   for (const auto &[caption, at] : QList<QPair<QString, double>>{
