@@ -1,6 +1,8 @@
 #include "printing/renderer.h"
 #include "printing/renderer_parts.h"
 
+#include "document/pen_style.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -10,36 +12,7 @@ namespace op {
 
 namespace {
 
-QPen itemPen(const PenBlock &block) {
-  const int style = block.PenStyle & 0xFF;
-  QPen pen(ItemColor(block.PenColor));
-  pen.setWidth(std::max(0, block.PenWidth));
-  pen.setCapStyle(Qt::FlatCap);
-  pen.setJoinStyle(Qt::MiterJoin);
-  // Dashed and dotted styles exist for thin pens only; wider pens draw solid, as printers do.
-  const bool thin = block.PenWidth <= 1;
-  switch (style) {
-    case 1:
-      pen.setStyle(thin ? Qt::DashLine : Qt::SolidLine);
-      break;
-    case 2:
-    case 8:
-      pen.setStyle(thin ? Qt::DotLine : Qt::SolidLine);
-      break;
-    case 3:
-      pen.setStyle(thin ? Qt::DashDotLine : Qt::SolidLine);
-      break;
-    case 4:
-      pen.setStyle(thin ? Qt::DashDotDotLine : Qt::SolidLine);
-      break;
-    case 5:
-      pen.setStyle(Qt::NoPen);
-      break;
-    default:
-      pen.setStyle(Qt::SolidLine);
-  }
-  return pen;
-}
+QPen itemPen(const PenBlock &block) { return fieldPenOf(block.PenStyle, block.PenWidth, ItemColor(block.PenColor)); }
 
 }  // namespace
 
